@@ -1,0 +1,87 @@
+#pragma once
+
+#include "Colour.h"
+#include "ControlId.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+enum class ControlKind { PushButton, Timer, PictureBox, TextBox, Label, Shape, Line, Image };
+
+enum class TextAlign { Left, Centre };
+
+// The twelve distinct images the boxes carry.
+enum class Picture {
+    None,
+    WhiteLamp,
+    RedLamp,
+    BlueLamp,
+    SquareLamp,
+    Passenger,
+    Digit0,
+    Digit1,
+    Digit2,
+    Digit3,
+    Digit4,
+    Digit5,
+};
+
+inline constexpr int TwipsPerPixel = 15;
+
+struct ControlSettings {
+    std::string_view caption{};
+    std::optional<Colour> back{};   // back colour; labels and text box default below
+    std::optional<Colour> fore{};   // text colour
+    std::optional<Colour> fill{};   // shapes: solid fill; absent means transparent inside
+    std::optional<Colour> border{}; // shapes and lines: outline or line colour
+    int borderPixels = 1;           // shapes and lines
+    bool opaqueBack = false;        // shapes: back painted behind the outline
+    TextAlign align = TextAlign::Left;
+    bool portFont = false; // the underlined font of the port labels
+    Picture picture = Picture::None;
+    int intervalMs = 0; // timers
+    bool visible = true;
+};
+
+// One row of the control list. Rectangles are left, top, width, height in
+// twips, relative to the container's inside; a line is (x1, y1) to (x2, y2).
+struct ControlEntry {
+    int number; // creation order, front to back
+    ControlKind kind;
+    ControlId id;
+    ControlId container;
+    int left, top, width, height;
+    int tab; // NoTab where the control has no tab position
+    ControlSettings settings;
+
+    static constexpr int NoTab = -1;
+
+    int x1() const { return left; }
+    int y1() const { return top; }
+    int x2() const { return width; }
+    int y2() const { return height; }
+};
+
+inline constexpr ControlId Form1{"Form1"};
+
+struct WindowSettings {
+    std::string_view caption{};
+    int clientWidth;
+    int clientHeight;
+    Colour back;
+};
+
+const WindowSettings& form1Settings();
+
+// All 68 controls in creation order, front to back.
+std::span<const ControlEntry> controlTable();
+
+// The row of `id`, or nullptr.
+const ControlEntry* findControl(ControlId id);
+
+// Default settings that the list leaves out.
+inline constexpr Colour LabelBack = ButtonFace;
+inline constexpr Colour LabelText = ButtonText;
+inline constexpr Colour ShapeOutline = WindowText;
+inline constexpr Colour TextBoxBack = WindowBackground;

@@ -1,0 +1,156 @@
+#include "LiftPanel.h"
+
+#include "PortFile.h"
+
+#include <utility>
+
+namespace {
+
+constexpr int RedLampTemplate = 9;
+constexpr int BlueLampTemplate = 10;
+constexpr int WhiteLampTemplate = 11;
+constexpr int FirstLamp = 20;
+
+ControlId picture2(int index) {
+    return {"Picture2", index};
+}
+
+} // namespace
+
+LiftPanel::LiftPanel(PanelView& view, const MonotonicClock& clock, PortWriter writePort)
+    : view_(view)
+    , clock_(clock)
+    , writePort_(std::move(writePort)) {}
+
+LiftPanel::LiftPanel(PanelView& view, const MonotonicClock& clock)
+    : LiftPanel(view, clock, portio::WritePort) {}
+
+void LiftPanel::Timer1_Timer() {
+    if (travelling()) {
+        return; // this tick fell due during a travel; it is not made up
+    }
+    PanelState& s = state_;
+
+    s.CabinTop = static_cast<float>(view_.cabinTop());
+    for (int f = FloorCount - 1; f >= 0; --f) {
+        if (s.FloorTop[f] && static_cast<float>(*s.FloorTop[f]) == *s.CabinTop) {
+            s.CurrentFloor = static_cast<std::int16_t>(f);
+        }
+    }
+    view_.takePicture({"d", 0}, {"dig", s.CurrentFloor});
+
+    for (int f = 0; f < FloorCount; ++f) {
+        if (s.Request[f] == 1) {
+            s.TravelPending = 1;
+        }
+    }
+    if (s.TravelPending == 1) {
+        s.CodeText = "0 0 ";
+        for (int f = FloorCount - 1; f >= 0; --f) {
+            s.CodeText += s.BitText[f];
+        }
+    }
+    view_.setText1(s.CodeText);
+
+    s.FloorCode = 0;
+    for (int f = 0; f < FloorCount; ++f) {
+        s.FloorCode = static_cast<std::int16_t>(s.FloorCode + (s.Request[f] << f));
+    }
+    s.FloorCodeByte = static_cast<std::uint8_t>(s.FloorCode);
+    writePort_(PushedButtonPort, s.FloorCodeByte);
+
+    if (s.TravelPending == 1) {
+        s.TravelPending = 0;
+        MoveCabin(); // the tick goes on in finishTick() once the cabin has arrived
+        return;
+    }
+    finishTick();
+}
+
+void LiftPanel::finishTick() {
+    view_.setTimer2Interval(Timer2IntervalMs);
+}
+
+void LiftPanel::Command1_Click(std::int16_t Index) {
+    if (Index < 0 || Index >= 2 * FloorCount) {
+        return;
+    }
+    if (travelling()) {
+        waitingClicks_.push_back(Index);
+        return;
+    }
+    latchRequest(Index);
+}
+
+void LiftPanel::latchRequest(std::int16_t Index) {
+    // Exactly the clicked button reads as pressed during its click, so "is
+    // Command1(f) or Command1(f + 6) pressed" is a test of the index.
+    for (int f = 0; f < FloorCount; ++f) {
+        state_.Request[f] = (Index == f || Index == f + FloorCount) ? 1 : 0;
+    }
+    for (int f = 0; f < FloorCount; ++f) {
+        state_.BitText[f] = std::to_string(state_.Request[f]);
+    }
+}
+
+void LiftPanel::Timer2_Timer() {}
+
+void LiftPanel::MoveCabin() {
+    PanelState& s = state_;
+    for (int f = 0; f < FloorCount; ++f) {
+        s.FloorTop[f] = FloorTopTwips[f];
+    }
+
+    std::int16_t target = 0;
+    for (int f = 0; f < FloorCount; ++f) {
+        if (s.Request[f] == 1) {
+            target = static_cast<std::int16_t>(f);
+        }
+    }
+    const std::int16_t step = s.CurrentFloor > target ? 1 : -1;
+
+    for (int k = FirstLamp; k < FirstLamp + FloorCount; ++k) {
+        view_.takePicture(picture2(k), picture2(RedLampTemplate));
+    }
+
+    travel_.emplace(Travel{CabinTravel(*s.FloorTop[s.CurrentFloor], *s.FloorTop[target], step),
+                           target, clock_.now(), 0});
+    advanceTravel();
+}
+
+void LiftPanel::advanceTravel() {
+    if (!travel_) {
+        return;
+    }
+    Travel& t = *travel_;
+    const int due = t.positions.dueAfter(clock_.now() - t.start);
+    for (; t.applied < due; ++t.applied) {
+        view_.setCabinTop(t.positions.position(t.applied));
+        view_.setTimer2Interval(Timer2IntervalMs);
+        Timer2_Timer();
+    }
+    if (t.applied == t.positions.positionCount()) {
+        finishTravel();
+    }
+}
+
+void LiftPanel::finishTravel() {
+    const std::int16_t target = travel_->target;
+    travel_.reset();
+
+    for (int k = FirstLamp; k < FirstLamp + FloorCount; ++k) {
+        view_.takePicture(picture2(k), picture2(WhiteLampTemplate));
+    }
+    view_.takePicture(picture2(FirstLamp + target), picture2(BlueLampTemplate));
+    state_.Request.fill(0);
+
+    finishTick();
+
+    // Clicks made during the travel, in their order. None of them can start a
+    // travel: only the next tick does.
+    while (!waitingClicks_.empty()) {
+        const std::int16_t index = waitingClicks_.front();
+        waitingClicks_.pop_front();
+        latchRequest(index);
+    }
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "CabinTravel.h"
+#include "MonotonicClock.h"
+#include "PanelState.h"
+#include "PanelView.h"
+
+#include <chrono>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+
+// The panel's behaviour: the poll tick, the call buttons and the cabin travel.
+//
+// A travel runs inside the tick that starts it. While it runs the panel takes
+// no other event: poll ticks are dropped (not made up later) and clicks wait
+// in order until the travel and its tick have ended. The window keeps living
+// meanwhile; it calls advanceTravel() on every frame until travelling() is false.
+class LiftPanel {
+public:
+    using PortWriter = std::function<void(std::int32_t port, std::uint8_t value)>;
+
+    static constexpr std::int32_t PushedButtonPort = 155;
+    static constexpr int Timer2IntervalMs = 50000;
+
+    LiftPanel(PanelView& view, const MonotonicClock& clock, PortWriter writePort);
+    LiftPanel(PanelView& view, const MonotonicClock& clock);
+
+    // `Timer1`'s tick: find the cabin's floor, show digit and code, write the
+    // code to port 155, and start a travel when a request is pending.
+    void Timer1_Timer();
+
+    // Any of the twelve call buttons: 0..5 in the cabin, 6..11 beside the floors.
+    void Command1_Click(std::int16_t Index);
+
+    // `Timer2`'s tick. The cabin is paced by the clock, so the delay it once
+    // stood for is no work at all.
+    void Timer2_Timer();
+
+    // Sets every travel position that has fallen due by now; ends the travel,
+    // its tick and the clicks that waited on it once the last one is set.
+    void advanceTravel();
+
+    bool travelling() const { return travel_.has_value(); }
+    const PanelState& state() const { return state_; }
+
+private:
+    void MoveCabin();
+    void finishTravel();
+    void finishTick();
+    void latchRequest(std::int16_t Index);
+
+    PanelView& view_;
+    const MonotonicClock& clock_;
+    PortWriter writePort_;
+    PanelState state_;
+
+    struct Travel {
+        CabinTravel positions;
+        std::int16_t target;
+        std::chrono::nanoseconds start;
+        int applied;
+    };
+    std::optional<Travel> travel_;
+    std::deque<std::int16_t> waitingClicks_;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "FloorTable.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The variables the three handlers share, with their start values.
+struct PanelState {
+    // Unset until the first travel fills it; an unset entry matches no position.
+    std::array<std::optional<std::int16_t>, FloorCount> FloorTop{};
+    std::optional<float> CabinTop;
+    std::int16_t TravelPending = 0;
+    std::int16_t CurrentFloor = 0;
+    std::int16_t FloorCode = 0;
+    std::uint8_t FloorCodeByte = 0;
+    std::array<std::int16_t, FloorCount> Request{};
+    std::array<std::string, FloorCount> BitText{};
+    std::string CodeText;
+};

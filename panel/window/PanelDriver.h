@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+class LiftPanel;
+class PanelWindow;
+struct ControlId;
+
+// Delivers the window's events to the panel's handlers: clicks, the ticks of
+// `Timer1` and `Timer2`, and, while the cabin travels, a frame every sixtieth
+// of a second so that the cabin slides at its pace and the window stays alive.
+class PanelDriver final : public QObject {
+    Q_OBJECT
+public:
+    PanelDriver(PanelWindow& window, LiftPanel& panel);
+
+    // Starts `Timer1` and `Timer2`, as the window does when it is created.
+    void start();
+
+private:
+    void onTimer(ControlId timer);
+    void onFrame();
+    void followTravel();
+
+    PanelWindow& window_;
+    LiftPanel& panel_;
+    QTimer frames_;
+};

@@ -1,0 +1,191 @@
+#include "PanelWindow.h"
+
+#include "CallButton.h"
+#include "PictureBox.h"
+#include "SurfacePainter.h"
+#include "SystemColours.h"
+#include "Twips.h"
+#include "WindowFont.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QTimer>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+constexpr ControlId Picture1{"Picture1"};
+constexpr ControlId Timer2{"Timer2"};
+
+QString accessibleCallName(int index) {
+    return index < 6 ? QStringLiteral("Call floor %1").arg(index)
+                     : QStringLiteral("Call lift to floor %1").arg(index - 6);
+}
+
+} // namespace
+
+PanelWindow::PanelWindow(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    const WindowSettings& form = form1Settings();
+    setWindowTitle(QString::fromUtf8(form.caption.data(), qsizetype(form.caption.size())));
+    setWindowIcon(panelIcon());
+    setFixedSize(toPixels(form.clientWidth), toPixels(form.clientHeight));
+    setFont(windowFont());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    for (const ControlEntry& entry : controlTable()) {
+        createControl(entry);
+    }
+    stackAndOrder();
+}
+
+PanelWindow::~PanelWindow() = default;
+
+void PanelWindow::createControl(const ControlEntry& entry) {
+    const ControlSettings& s = entry.settings;
+    const Key key = keyOf(entry.id);
+    QWidget* container = entry.container == Form1 ? this : widgets_.at(keyOf(entry.container));
+    QWidget* widget = nullptr;
+
+    switch (entry.kind) {
+    case ControlKind::PushButton: {
+        auto* button =
+            new CallButton(QString::fromUtf8(s.caption.data(), qsizetype(s.caption.size())),
+                           toQColor(s.back.value_or(ScrollBar), palette()), container);
+        const int index = entry.id.index;
+        button->setAccessibleName(accessibleCallName(index));
+        connect(button, &QAbstractButton::clicked, this,
+                [this, index] { emit commandClicked(index); });
+        widget = button;
+        break;
+    }
+    case ControlKind::PictureBox: {
+        pictures_[key] = loadPicture(s.picture);
+        widget = new PictureBox(toQColor(s.back.value_or(WindowBackground), palette()),
+                                pictures_[key], container);
+        break;
+    }
+    case ControlKind::TextBox: {
+        text1_ = new QLineEdit(QString::fromUtf8(s.caption.data(), qsizetype(s.caption.size())),
+                               container);
+        QPalette pal = text1_->palette();
+        pal.setColor(QPalette::Base, toQColor(s.back.value_or(TextBoxBack), palette()));
+        pal.setColor(QPalette::Text, toQColor(s.fore.value_or(WindowText), palette()));
+        text1_->setPalette(pal);
+        text1_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        widget = text1_;
+        break;
+    }
+    case ControlKind::Timer: {
+        auto* timer = new QTimer(this);
+        timer->setInterval(s.intervalMs);
+        const ControlId id = entry.id;
+        connect(timer, &QTimer::timeout, this, [this, id] { emit timerTicked(id); });
+        timers_[key] = timer;
+        return;
+    }
+    case ControlKind::Image:
+        pictures_[key] = loadPicture(s.picture);
+        return;
+    default:
+        return; // painted on the surface
+    }
+
+    widget->setGeometry(pixelRect(entry));
+    widget->setVisible(s.visible);
+    widgets_[key] = widget;
+    if (entry.id == Picture1) {
+        cabin_ = widget;
+        cabinTopTwips_ = entry.top;
+    }
+}
+
+void PanelWindow::stackAndOrder() {
+    const auto table = controlTable();
+    // The list runs front to back: raising from the back leaves the first on top.
+    for (auto it = table.rbegin(); it != table.rend(); ++it) {
+        if (QWidget* w = control(it->id)) {
+            w->raise();
+        }
+    }
+
+    std::vector<const ControlEntry*> focusable;
+    for (const ControlEntry& entry : table) {
+        QWidget* w = control(entry.id);
+        if (w && w->focusPolicy() != Qt::NoFocus && entry.tab != ControlEntry::NoTab) {
+            focusable.push_back(&entry);
+        }
+    }
+    std::sort(focusable.begin(), focusable.end(),
+              [](const ControlEntry* a, const ControlEntry* b) { return a->tab < b->tab; });
+    for (std::size_t i = 1; i < focusable.size(); ++i) {
+        setTabOrder(control(focusable[i - 1]->id), control(focusable[i]->id));
+    }
+}
+
+QWidget* PanelWindow::control(ControlId id) const {
+    const auto it = widgets_.find(keyOf(id));
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+PictureRef PanelWindow::pictureOf(ControlId id) const {
+    const auto it = pictures_.find(keyOf(id));
+    return it == pictures_.end() ? nullptr : it->second;
+}
+
+QTimer* PanelWindow::timer(ControlId id) const {
+    const auto it = timers_.find(keyOf(id));
+    return it == timers_.end() ? nullptr : it->second;
+}
+
+void PanelWindow::setCabinTop(int twips) {
+    cabinTopTwips_ = twips;
+    const int y = toPixels(twips);
+    if (cabin_ && cabin_->y() != y) {
+        cabin_->move(cabin_->x(), y);
+    }
+}
+
+void PanelWindow::takePicture(ControlId to, ControlId from) {
+    const auto source = pictures_.find(keyOf(from));
+    const auto target = pictures_.find(keyOf(to));
+    if (source == pictures_.end() || target == pictures_.end() ||
+        target->second == source->second) {
+        return;
+    }
+    target->second = source->second;
+    if (auto* box = qobject_cast<PictureBox*>(control(to))) {
+        box->setPicture(source->second);
+    } else if (const ControlEntry* entry = findControl(to)) {
+        update(pixelRect(*entry)); // an image on the surface
+    }
+}
+
+void PanelWindow::setText1(const std::string& text) {
+    const QString value = QString::fromStdString(text);
+    if (text1_ && text1_->text() != value) {
+        text1_->setText(value);
+    }
+}
+
+void PanelWindow::setTimer2Interval(int milliseconds) {
+    QTimer* t = timer(Timer2);
+    if (t && t->interval() != milliseconds) {
+        t->setInterval(milliseconds);
+    }
+}
+
+void PanelWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(form1Settings().back, palette()));
+    SurfacePainter surface(painter, palette());
+    const auto table = controlTable();
+    for (auto it = table.rbegin(); it != table.rend(); ++it) {
+        if (isSurfaceKind(it->kind)) {
+            surface.paint(*it, pictureOf(it->id));
+        }
+    }
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ControlTable.h"
+#include "PanelPicture.h"
+#include "PanelView.h"
+
+#include <QWidget>
+
+#include <map>
+#include <string>
+#include <utility>
+
+class CallButton;
+class PictureBox;
+class QLineEdit;
+class QTimer;
+
+// `Form1`: the panel window, built from the control table. Buttons, picture
+// boxes and the text box are child widgets; labels, lines, shapes and images
+// are painted on the window's own surface. It draws and delivers events; what
+// they mean is the panel's business.
+class PanelWindow final : public QWidget, public PanelView {
+    Q_OBJECT
+public:
+    explicit PanelWindow(QWidget* parent = nullptr);
+    ~PanelWindow() override;
+
+    // PanelView
+    int cabinTop() const override { return cabinTopTwips_; }
+    void setCabinTop(int twips) override;
+    void takePicture(ControlId to, ControlId from) override;
+    void setText1(const std::string& text) override;
+    void setTimer2Interval(int milliseconds) override;
+
+    // The child widget of a button, picture box or the text box; null otherwise.
+    QWidget* control(ControlId id) const;
+    // What a picture box or image shows now.
+    PictureRef pictureOf(ControlId id) const;
+    QTimer* timer(ControlId id) const;
+
+signals:
+    void commandClicked(int index);
+    void timerTicked(ControlId timer);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void createControl(const ControlEntry& entry);
+    void stackAndOrder();
+
+    using Key = std::pair<std::string_view, int>;
+    static Key keyOf(ControlId id) { return {id.name, id.index}; }
+
+    std::map<Key, QWidget*> widgets_;
+    std::map<Key, PictureRef> pictures_;
+    std::map<Key, QTimer*> timers_;
+    QLineEdit* text1_ = nullptr;
+    QWidget* cabin_ = nullptr;
+    int cabinTopTwips_ = 0;
+};

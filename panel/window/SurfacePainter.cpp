@@ -1,0 +1,106 @@
+#include "SurfacePainter.h"
+
+#include "LabelWrap.h"
+#include "SystemColours.h"
+#include "Twips.h"
+#include "WindowFont.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+bool isSurfaceKind(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::Line || kind == ControlKind::Shape ||
+           kind == ControlKind::Image;
+}
+
+SurfacePainter::SurfacePainter(QPainter& painter, const QPalette& palette)
+    : painter_(painter)
+    , palette_(palette) {}
+
+void SurfacePainter::paint(const ControlEntry& entry, const PictureRef& picture) {
+    if (!entry.settings.visible) {
+        return;
+    }
+    painter_.save();
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    switch (entry.kind) {
+    case ControlKind::Label:
+        paintLabel(entry);
+        break;
+    case ControlKind::Line:
+        paintLine(entry);
+        break;
+    case ControlKind::Shape:
+        paintShape(entry);
+        break;
+    case ControlKind::Image:
+        paintImage(entry, picture);
+        break;
+    default:
+        break;
+    }
+    painter_.restore();
+}
+
+void SurfacePainter::paintLabel(const ControlEntry& entry) {
+    const ControlSettings& s = entry.settings;
+    const QRect box = pixelRect(entry);
+    painter_.setClipRect(box);
+    painter_.fillRect(box, toQColor(s.back.value_or(LabelBack), palette_));
+
+    const QFont font = s.portFont ? portLabelFont() : windowFont();
+    const QFontMetrics metrics(font);
+    const auto measure = [&metrics](std::string_view text) {
+        return metrics.horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size())));
+    };
+    painter_.setFont(font);
+    painter_.setPen(toQColor(s.fore.value_or(LabelText), palette_));
+
+    int y = box.top();
+    for (const std::string& line : wrapCaption(s.caption, box.width(), s.align, measure)) {
+        if (y >= box.bottom() + 1) {
+            break;
+        }
+        const int width = measure(line);
+        const int x =
+            s.align == TextAlign::Centre ? box.left() + (box.width() - width) / 2 : box.left();
+        painter_.drawText(x, y + metrics.ascent(), QString::fromStdString(line));
+        y += metrics.height();
+    }
+}
+
+void SurfacePainter::paintLine(const ControlEntry& entry) {
+    QPen pen(toQColor(entry.settings.border.value_or(ShapeOutline), palette_));
+    pen.setWidth(entry.settings.borderPixels);
+    pen.setCapStyle(Qt::RoundCap);
+    painter_.setPen(pen);
+    painter_.drawLine(lineStart(entry), lineEnd(entry));
+}
+
+void SurfacePainter::paintShape(const ControlEntry& entry) {
+    const ControlSettings& s = entry.settings;
+    const QRect box = pixelRect(entry);
+    if (s.opaqueBack && s.back) {
+        painter_.fillRect(box, toQColor(*s.back, palette_));
+    }
+    if (s.fill) {
+        painter_.fillRect(box, toQColor(*s.fill, palette_));
+    }
+    // The outline lies inside the shape's bounds, whatever its width.
+    const QColor outline = toQColor(s.border.value_or(ShapeOutline), palette_);
+    const int w = s.borderPixels;
+    painter_.fillRect(QRect(box.left(), box.top(), box.width(), w), outline);
+    painter_.fillRect(QRect(box.left(), box.bottom() - w + 1, box.width(), w), outline);
+    painter_.fillRect(QRect(box.left(), box.top(), w, box.height()), outline);
+    painter_.fillRect(QRect(box.right() - w + 1, box.top(), w, box.height()), outline);
+}
+
+void SurfacePainter::paintImage(const ControlEntry& entry, const PictureRef& picture) {
+    if (!picture) {
+        return;
+    }
+    const QRect box = pixelRect(entry);
+    painter_.setClipRect(box);
+    painter_.translate(box.topLeft());
+    picture->paint(painter_);
+}

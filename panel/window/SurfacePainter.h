@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ControlTable.h"
+#include "PanelPicture.h"
+
+#include <QPalette>
+
+class QPainter;
+
+// Paints the controls that live on the window's own surface: labels, lines,
+// shapes and images. The caller paints them from the end of the list to its
+// start, so that an earlier entry lies over a later one.
+class SurfacePainter {
+public:
+    SurfacePainter(QPainter& painter, const QPalette& palette);
+
+    // `picture` is what an image shows now; other kinds ignore it.
+    void paint(const ControlEntry& entry, const PictureRef& picture);
+
+private:
+    void paintLabel(const ControlEntry& entry);
+    void paintLine(const ControlEntry& entry);
+    void paintShape(const ControlEntry& entry);
+    void paintImage(const ControlEntry& entry, const PictureRef& picture);
+
+    QPainter& painter_;
+    const QPalette& palette_;
+};
+
+// Whether `kind` is painted on the surface rather than being a child window.
+bool isSurfaceKind(ControlKind kind);
