@@ -1,0 +1,78 @@
+#include "ControlTable.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace {
+
+bool takesTab(ControlKind kind) {
+    return kind == ControlKind::PushButton || kind == ControlKind::PictureBox ||
+           kind == ControlKind::TextBox || kind == ControlKind::Label;
+}
+
+TEST(ControlTable, ListsEveryControlOnceInCreationOrder) {
+    const auto table = controlTable();
+    ASSERT_EQ(table.size(), 68u);
+    std::set<std::pair<std::string, int>> seen;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(table[i].number, int(i) + 1);
+        EXPECT_TRUE(seen.insert({std::string(table[i].id.name), table[i].id.index}).second)
+            << table[i].id.name << "(" << table[i].id.index << ") twice";
+    }
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_NE(findControl({"Command1", i}), nullptr) << i;
+    }
+    for (int i : {3, 4, 5, 9, 10, 11, 20, 21, 22, 23, 24, 25}) {
+        EXPECT_NE(findControl({"Picture2", i}), nullptr) << i;
+    }
+    EXPECT_EQ(findControl({"Picture2", 6}), nullptr);
+}
+
+TEST(ControlTable, ContainersComeBeforeWhatTheyHold) {
+    for (const ControlEntry& entry : controlTable()) {
+        if (entry.container == Form1) {
+            continue;
+        }
+        const ControlEntry* container = findControl(entry.container);
+        ASSERT_NE(container, nullptr) << entry.id.name;
+        EXPECT_EQ(container->kind, ControlKind::PictureBox);
+        EXPECT_LT(container->number, entry.number);
+    }
+}
+
+TEST(ControlTable, TabPositionsAreDistinctAndOnlyWhereFocusCanGo) {
+    std::vector<int> tabs;
+    for (const ControlEntry& entry : controlTable()) {
+        if (takesTab(entry.kind)) {
+            tabs.push_back(entry.tab);
+        } else {
+            EXPECT_EQ(entry.tab, ControlEntry::NoTab) << entry.id.name;
+        }
+    }
+    std::sort(tabs.begin(), tabs.end());
+    for (std::size_t i = 0; i < tabs.size(); ++i) {
+        EXPECT_EQ(tabs[i], int(i));
+    }
+}
+
+TEST(ControlTable, EveryPlaceIsAWholePixel) {
+    for (const ControlEntry& entry : controlTable()) {
+        for (int v : {entry.left, entry.top, entry.width, entry.height}) {
+            EXPECT_EQ(v % TwipsPerPixel, 0) << entry.id.name << "(" << entry.id.index << ")";
+        }
+    }
+    EXPECT_EQ(form1Settings().clientWidth % TwipsPerPixel, 0);
+    EXPECT_EQ(form1Settings().clientHeight % TwipsPerPixel, 0);
+}
+
+TEST(ControlTable, CabinStartsAtTheGroundFloor) {
+    const ControlEntry* cabin = findControl({"Picture1"});
+    ASSERT_NE(cabin, nullptr);
+    EXPECT_EQ(cabin->top, 4560);
+}
+
+} // namespace

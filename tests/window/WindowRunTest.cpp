@@ -1,0 +1,69 @@
+#include "LiftPanel.h"
+#include "PanelWindow.h"
+#include "Twips.h"
+
+#include <QLineEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FixedClock final : public MonotonicClock {
+public:
+    std::chrono::nanoseconds now() const override { return time; }
+    std::chrono::nanoseconds time{};
+};
+
+// The panel's handlers driving the real window.
+class WindowRun : public ::testing::Test {
+protected:
+    WindowRun()
+        : panel(window, clock, [this](std::int32_t, std::uint8_t value) { written = value; }) {}
+
+    void callAndArrive(std::int16_t button) {
+        panel.Command1_Click(button);
+        panel.Timer1_Timer();
+        clock.time += std::chrono::seconds(10);
+        panel.advanceTravel();
+        panel.Timer1_Timer();
+    }
+
+    PanelWindow window;
+    FixedClock clock;
+    LiftPanel panel;
+    int written = -1;
+};
+
+TEST_F(WindowRun, TravelMovesTheCabinAndRelightsTheLamps) {
+    EXPECT_EQ(window.pictureOf({"Picture2", 20}), window.pictureOf({"Picture2", 9}));
+    callAndArrive(9);
+
+    EXPECT_EQ(window.control({"Picture1"})->y(), 1920 / 15);
+    EXPECT_EQ(window.cabinTop(), 1920);
+    for (int f = 0; f < 6; ++f) {
+        const int lampTemplate = f == 3 ? 10 : 11;
+        EXPECT_EQ(window.pictureOf({"Picture2", 20 + f}),
+                  window.pictureOf({"Picture2", lampTemplate}))
+            << "floor " << f;
+    }
+    EXPECT_EQ(window.pictureOf({"d", 0}), window.pictureOf({"dig", 3}));
+    EXPECT_NE(window.pictureOf({"dig", 3}), window.pictureOf({"dig", 0}))
+        << "the glyph sources keep their own pictures";
+    EXPECT_EQ(static_cast<QLineEdit*>(window.control({"Text1"}))->text(),
+              QStringLiteral("0 0 001000"));
+    EXPECT_EQ(written, 0);
+    EXPECT_EQ(window.timer({"Timer2"})->interval(), 50000);
+}
+
+TEST_F(WindowRun, CabinMovesOnlyWhenItsPixelChanges) {
+    panel.Command1_Click(1);
+    panel.Timer1_Timer();
+    QWidget* cabin = window.control({"Picture1"});
+    clock.time += std::chrono::milliseconds(10); // nine twips: not yet a whole pixel further
+    panel.advanceTravel();
+    EXPECT_EQ(window.cabinTop(), 4560 - 9);
+    EXPECT_EQ(cabin->y(), toPixels(4551));
+}
+
+} // namespace
