@@ -33,7 +33,7 @@ PanelWindow::PanelWindow(QWidget* parent)
     setWindowTitle(QString::fromUtf8(form.caption.data(), qsizetype(form.caption.size())));
     setWindowIcon(panelIcon());
     setFixedSize(toPixels(form.clientWidth), toPixels(form.clientHeight));
-    setFont(windowFont());
+    setFont(windowFont(devicePixelRatioF()));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     for (const ControlEntry& entry : controlTable()) {

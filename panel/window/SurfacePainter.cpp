@@ -1,11 +1,9 @@
 #include "SurfacePainter.h"
 
-#include "LabelWrap.h"
+#include "LabelPainter.h"
 #include "SystemColours.h"
 #include "Twips.h"
-#include "WindowFont.h"
 
-#include <QFontMetrics>
 #include <QPainter>
 
 bool isSurfaceKind(ControlKind kind) {
@@ -25,7 +23,7 @@ void SurfacePainter::paint(const ControlEntry& entry, const PictureRef& picture)
     painter_.setRenderHint(QPainter::Antialiasing, false);
     switch (entry.kind) {
     case ControlKind::Label:
-        paintLabel(entry);
+        paintLabel(painter_, entry, palette_);
         break;
     case ControlKind::Line:
         paintLine(entry);
@@ -40,33 +38,6 @@ void SurfacePainter::paint(const ControlEntry& entry, const PictureRef& picture)
         break;
     }
     painter_.restore();
-}
-
-void SurfacePainter::paintLabel(const ControlEntry& entry) {
-    const ControlSettings& s = entry.settings;
-    const QRect box = pixelRect(entry);
-    painter_.setClipRect(box);
-    painter_.fillRect(box, toQColor(s.back.value_or(LabelBack), palette_));
-
-    const QFont font = s.portFont ? portLabelFont() : windowFont();
-    const QFontMetrics metrics(font);
-    const auto measure = [&metrics](std::string_view text) {
-        return metrics.horizontalAdvance(QString::fromUtf8(text.data(), qsizetype(text.size())));
-    };
-    painter_.setFont(font);
-    painter_.setPen(toQColor(s.fore.value_or(LabelText), palette_));
-
-    int y = box.top();
-    for (const std::string& line : wrapCaption(s.caption, box.width(), s.align, measure)) {
-        if (y >= box.bottom() + 1) {
-            break;
-        }
-        const int width = measure(line);
-        const int x =
-            s.align == TextAlign::Centre ? box.left() + (box.width() - width) / 2 : box.left();
-        painter_.drawText(x, y + metrics.ascent(), QString::fromStdString(line));
-        y += metrics.height();
-    }
 }
 
 void SurfacePainter::paintLine(const ControlEntry& entry) {

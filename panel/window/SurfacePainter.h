@@ -18,7 +18,6 @@ public:
     void paint(const ControlEntry& entry, const PictureRef& picture);
 
 private:
-    void paintLabel(const ControlEntry& entry);
     void paintLine(const ControlEntry& entry);
     void paintShape(const ControlEntry& entry);
     void paintImage(const ControlEntry& entry, const PictureRef& picture);

@@ -8,28 +8,31 @@ namespace {
 
 #ifdef _WIN32
 
-QColor systemColour(int index, const QPalette&)
-{
+QColor systemColour(int index, const QPalette&) {
     const COLORREF c = GetSysColor(index);
     return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
 }
 
 #else
 
-QColor blend(const QColor& a, const QColor& b)
-{
+QColor blend(const QColor& a, const QColor& b) {
     return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
 }
 
-QColor systemColour(int index, const QPalette& palette)
-{
+QColor systemColour(int index, const QPalette& palette) {
     switch (index) {
-    case 0: return blend(palette.color(QPalette::Button), palette.color(QPalette::Mid));
-    case 5: return palette.color(QPalette::Base);
-    case 8: return palette.color(QPalette::Text);
-    case 15: return palette.color(QPalette::Button);
-    case 18: return palette.color(QPalette::ButtonText);
-    default: return palette.color(QPalette::Window);
+    case 0:
+        return blend(palette.color(QPalette::Button), palette.color(QPalette::Mid));
+    case 5:
+        return palette.color(QPalette::Base);
+    case 8:
+        return palette.color(QPalette::Text);
+    case 15:
+        return palette.color(QPalette::Button);
+    case 18:
+        return palette.color(QPalette::ButtonText);
+    default:
+        return palette.color(QPalette::Window);
     }
 }
 
@@ -37,8 +40,7 @@ QColor systemColour(int index, const QPalette& palette)
 
 } // namespace
 
-QColor toQColor(Colour colour, const QPalette& palette)
-{
+QColor toQColor(Colour colour, const QPalette& palette) {
     if (isSystemColour(colour)) {
         return systemColour(systemColourIndex(colour), palette);
     }

@@ -18,16 +18,23 @@ void registerWindowFont() {
     }
 }
 
-QFont windowFont() {
-    QFont font(FaceName);
+QFont windowFont(qreal devicePixelRatio) {
+    // The smooth stand-ins are close to the panel's face in their widths, which
+    // keeps the legends' columns and the floor labels' breaks.
+    QStringList families = {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")};
+    if (devicePixelRatio <= 1.0) {
+        families.prepend(QString::fromLatin1(FaceName));
+    }
+    QFont font;
+    font.setFamilies(families);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(FontPixels);
     font.setWeight(QFont::Normal);
     return font;
 }
 
-QFont portLabelFont() {
-    QFont font = windowFont();
+QFont portLabelFont(qreal devicePixelRatio) {
+    QFont font = windowFont(devicePixelRatio);
     font.setUnderline(true);
     return font;
 }
