@@ -7,6 +7,7 @@ packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-qpa-plugins
     libgtest-dev libgmock-dev
+    libgif-dev
     fonts-wine fonts-liberation2
     xvfb xauth xdotool imagemagick
 )

@@ -1,13 +1,19 @@
 #include "PanelPicture.h"
 
-#include <QColor>
+#include "DrawingRaster.h"
+#include "MetafilePlayer.h"
+#include "PanelArt.h"
+
+#include <QFile>
+#include <QIcon>
 #include <QImage>
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <array>
 
-// STAND-IN pictures: plain shapes of the right size and colour that hold the
-// boxes' places until the drawn artwork is embedded. Every one is replaced.
+// The pictures are the embedded files of panel/art. Qt reads the GIF, bitmap
+// and icon files; the passenger metafile goes through the panel's own player.
 
 namespace {
 
@@ -22,113 +28,93 @@ private:
     QImage image_;
 };
 
-// STAND-IN: a lamp as a flat disc on a transparent or grey square.
-QImage standInLamp(int side, QColor disc, QColor ground) {
-    QImage image(side, side, QImage::Format_ARGB32);
-    image.fill(ground);
-    QPainter p(&image);
-    p.setPen(Qt::NoPen);
-    p.setBrush(disc);
-    const int margin = side == 12 ? 0 : 2;
-    p.drawEllipse(margin, margin, side - 2 * margin, side - 2 * margin);
-    return image;
-}
-
-// STAND-IN: a digit as its seven segments in green, drawn as bars.
-QImage standInDigit(int digit) {
-    // Segments a..g lit per digit 0..5.
-    static constexpr std::array<const char*, 6> lit = {"abcdef", "bc",   "abged",
-                                                       "abgcd",  "fgbc", "afgcd"};
-    QImage image(12, 17, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    const QColor green(0, 255, 0);
-    for (const char* s = lit[digit]; *s; ++s) {
-        switch (*s) {
-        case 'a':
-            p.fillRect(1, 0, 10, 3, green);
-            break;
-        case 'b':
-            p.fillRect(9, 1, 3, 7, green);
-            break;
-        case 'c':
-            p.fillRect(9, 9, 3, 7, green);
-            break;
-        case 'd':
-            p.fillRect(1, 14, 10, 3, green);
-            break;
-        case 'e':
-            p.fillRect(0, 9, 3, 7, green);
-            break;
-        case 'f':
-            p.fillRect(0, 1, 3, 7, green);
-            break;
-        case 'g':
-            p.fillRect(2, 7, 8, 3, green);
-            break;
+// A vector drawing: rasterised at one pixel per 15 twips, and again from the
+// vectors for a denser screen, so it stays sharp there.
+class DrawingPicture final : public PanelPicture {
+public:
+    explicit DrawingPicture(Drawing drawing)
+        : drawing_(std::move(drawing))
+        , size_(drawingPixelSize(drawing_)) {}
+    QSize size() const override { return size_; }
+    void paint(QPainter& painter) const override {
+        const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+        if (raster_.isNull() || raster_.devicePixelRatio() != ratio) {
+            raster_ = rasteriseDrawing(drawing_, ratio);
         }
+        painter.drawImage(QPointF(0, 0), raster_);
     }
-    return image;
-}
 
-// STAND-IN: the passenger as an orange figure on a transparent ground.
-QImage standInPassenger() {
-    QImage image(79, 125, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setPen(Qt::black);
-    p.setBrush(QColor(0xB5, 0x7F, 0x49));
-    p.drawEllipse(30, 2, 26, 24);
-    p.setBrush(QColor(0xFF, 0x66, 0x00));
-    p.drawRect(14, 36, 41, 57);
-    return image;
-}
+private:
+    Drawing drawing_;
+    QSize size_;
+    mutable QImage raster_; // for the last pixel ratio painted at
+};
 
-QImage makeImage(Picture which) {
+const char* fileOf(Picture which) {
     switch (which) {
     case Picture::WhiteLamp:
-        return standInLamp(14, QColor(0xBD, 0xBD, 0xBD), Qt::transparent);
+        return ":/art/lamp-white.gif";
     case Picture::RedLamp:
-        return standInLamp(14, QColor(0xFE, 0x00, 0x54), Qt::transparent);
+        return ":/art/lamp-red.gif";
     case Picture::BlueLamp:
-        return standInLamp(12, QColor(0x33, 0x00, 0xCC), Qt::transparent);
+        return ":/art/lamp-blue.gif";
     case Picture::SquareLamp:
-        return standInLamp(14, QColor(0, 0, 0xFF), QColor(0xBE, 0xBE, 0xBE));
+        return ":/art/lamp-square.bmp";
     case Picture::Passenger:
-        return standInPassenger();
+        return ":/art/passenger.wmf";
     case Picture::Digit0:
+        return ":/art/digit0.gif";
     case Picture::Digit1:
+        return ":/art/digit1.gif";
     case Picture::Digit2:
+        return ":/art/digit2.gif";
     case Picture::Digit3:
+        return ":/art/digit3.gif";
     case Picture::Digit4:
+        return ":/art/digit4.gif";
     case Picture::Digit5:
-        return standInDigit(static_cast<int>(which) - static_cast<int>(Picture::Digit0));
+        return ":/art/digit5.gif";
     case Picture::None:
         break;
     }
-    return {};
+    return nullptr;
+}
+
+// A picture that cannot be read shows as nothing rather than stop the panel.
+PictureRef makePicture(Picture which) {
+    initPanelArt();
+    const QString path = QString::fromLatin1(fileOf(which));
+    if (which != Picture::Passenger) {
+        return std::make_shared<ImagePicture>(QImage(path));
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::make_shared<ImagePicture>(QImage());
+    }
+    const QByteArray bytes = file.readAll();
+    try {
+        return std::make_shared<DrawingPicture>(playMetafile(std::span<const std::uint8_t>(
+            reinterpret_cast<const std::uint8_t*>(bytes.constData()), std::size_t(bytes.size()))));
+    } catch (const MetafileError&) {
+        return std::make_shared<ImagePicture>(QImage());
+    }
 }
 
 } // namespace
 
 PictureRef loadPicture(Picture which) {
     static std::array<PictureRef, 12> cache;
-    const auto slot = static_cast<std::size_t>(which);
     if (which == Picture::None) {
         return nullptr;
     }
-    if (!cache[slot]) {
-        cache[slot] = std::make_shared<ImagePicture>(makeImage(which));
+    auto& slot = cache[static_cast<std::size_t>(which)];
+    if (!slot) {
+        slot = makePicture(which);
     }
-    return cache[slot];
+    return slot;
 }
 
-#include <QIcon>
-#include <QPixmap>
-
-// STAND-IN: a cyan square until the drawn portrait is embedded.
 QIcon panelIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(QColor(0, 255, 255));
-    return QIcon(pixmap);
+    initPanelArt();
+    return QIcon(QStringLiteral(":/art/icon.ico"));
 }

@@ -1,0 +1,6 @@
+#pragma once
+
+// The panel's pictures are compiled into the program and read from Qt's
+// resource system under ":/art/", so it runs from any folder. Call this once
+// before reading them; later calls do nothing.
+void initPanelArt();

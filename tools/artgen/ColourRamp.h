@@ -1,0 +1,14 @@
+#pragma once
+
+#include "Raster.h"
+
+#include <vector>
+
+// A run of colours from dark to light: `stops` fix the colours at chosen
+// places of the run, the places between are blended evenly.
+struct Stop {
+    int at;
+    Rgb colour;
+};
+
+std::vector<Rgb> colourRamp(const std::vector<Stop>& stops);
