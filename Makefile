@@ -22,3 +22,34 @@ deps:
 
 clean:
 	rm -rf $(BUILD)
+
+# --- Proof under load and on Windows ---------------------------------------
+# `make bench`: the benchmark table (also written to bench/RESULTS.md).
+# `make soak SOAK_SECONDS=600`: the real program clicked at random under Xvfb.
+# `make sanitize`: the tests built with AddressSanitizer and UBSan.
+# `make windows-test`: the toolkit-free parts cross-built and tested under Wine.
+SOAK_SECONDS ?= 60
+SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
+SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:strict_string_checks=1 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: bench soak sanitize windows-test
+
+bench: deps
+	./scripts/install-packages.sh libbenchmark-dev libx11-dev
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMO_BENCH=ON $(CMAKE_FLAGS)
+	cmake --build build-bench -j $(JOBS)
+	bench/run-bench.sh build-bench
+
+soak: build
+	soak/run-soak.sh $(SOAK_SECONDS) $(BUILD)
+
+sanitize: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS) \
+		"-DCMAKE_CXX_FLAGS=$(SANITIZE)" "-DCMAKE_EXE_LINKER_FLAGS=$(SANITIZE)"
+	$(SANITIZE_ENV) cmake --build build-asan -j $(JOBS)
+	cd build-asan && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+windows-test:
+	./scripts/install-packages.sh g++-mingw-w64-x86-64 googletest wine wine64
+	cross/run-windows-tests.sh build-win $(CMAKE_FLAGS)

@@ -5,8 +5,7 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <filesystem>
-#include <system_error>
+#include <cstdlib>
 #endif
 
 namespace portio {
@@ -18,8 +17,12 @@ std::optional<std::string> TempDirectoryWithSeparator() {
     // code asks; a longer answer is only its required length, not a path.
     constexpr DWORD limit = 499;
     char buffer[limit + 1] = {};
+    SetLastError(ERROR_SUCCESS);
     const DWORD length = GetTempPathA(limit, buffer);
-    if (length > limit) {
+    // Zero is also how the call reports a failure (a TMP longer than a path may
+    // be, for one): that is no empty directory, and nothing may land in the
+    // working directory because of it.
+    if (length > limit || (length == 0 && GetLastError() != ERROR_SUCCESS)) {
         return std::nullopt;
     }
     return AddBackslash(std::string(buffer, length));
@@ -28,12 +31,13 @@ std::optional<std::string> TempDirectoryWithSeparator() {
 #else
 
 std::optional<std::string> TempDirectoryWithSeparator() {
-    std::error_code error;
-    const std::filesystem::path dir = std::filesystem::temp_directory_path(error);
-    if (error) {
-        return std::nullopt;
+    // No check that the directory exists: this runs ten times a second, and a
+    // missing one fails the open just the same.
+    const char* dir = std::getenv("TMPDIR");
+    if (dir == nullptr || *dir == '\0') {
+        dir = "/tmp";
     }
-    return AddSeparator(dir.string(), '/');
+    return AddSeparator(dir, '/');
 }
 
 #endif

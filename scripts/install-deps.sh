@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the panel need.
-# As root it runs apt-get; otherwise it prints the one line to run and stops.
 set -euo pipefail
 
 packages=(
@@ -12,22 +11,4 @@ packages=(
     xvfb xauth xdotool imagemagick
 )
 
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$p")
-    fi
-done
-
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-if [ "$(id -u)" -ne 0 ]; then
-    echo "Missing packages. Run as root:" >&2
-    echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
-    exit 1
-fi
-
-echo "Installing: ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"
