@@ -36,7 +36,7 @@ void drawWordByWord(QPainter& painter, const std::string& line, int x, int basel
 void paintLabel(QPainter& painter, const ControlEntry& label, const QPalette& palette) {
     const ControlSettings& s = label.settings;
     const QRect box = pixelRect(label);
-    painter.setClipRect(box);
+    painter.setClipRect(box, Qt::IntersectClip);
     painter.fillRect(box, toQColor(s.back.value_or(LabelBack), palette));
 
     const qreal ratio = painter.device()->devicePixelRatioF();

@@ -8,6 +8,7 @@
 #include "WindowFont.h"
 
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -178,13 +179,16 @@ void PanelWindow::setTimer2Interval(int milliseconds) {
     }
 }
 
-void PanelWindow::paintEvent(QPaintEvent*) {
+void PanelWindow::paintEvent(QPaintEvent* event) {
+    // The moving cabin uncovers a strip of the shaft at every frame: paint only
+    // what lies in the damaged area, not every label on the panel.
+    const QRect dirty = event->rect();
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(form1Settings().back, palette()));
+    painter.fillRect(dirty, toQColor(form1Settings().back, palette()));
     SurfacePainter surface(painter, palette());
     const auto table = controlTable();
     for (auto it = table.rbegin(); it != table.rend(); ++it) {
-        if (isSurfaceKind(it->kind)) {
+        if (isSurfaceKind(it->kind) && surfaceBounds(*it).intersects(dirty)) {
             surface.paint(*it, pictureOf(it->id));
         }
     }

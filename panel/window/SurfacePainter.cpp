@@ -11,6 +11,16 @@ bool isSurfaceKind(ControlKind kind) {
            kind == ControlKind::Image;
 }
 
+QRect surfaceBounds(const ControlEntry& entry) {
+    if (entry.kind != ControlKind::Line) {
+        return pixelRect(entry);
+    }
+    const int reach = entry.settings.borderPixels; // round caps reach past the ends
+    return QRect(lineStart(entry), lineEnd(entry))
+        .normalized()
+        .adjusted(-reach, -reach, reach, reach);
+}
+
 SurfacePainter::SurfacePainter(QPainter& painter, const QPalette& palette)
     : painter_(painter)
     , palette_(palette) {}
@@ -71,7 +81,7 @@ void SurfacePainter::paintImage(const ControlEntry& entry, const PictureRef& pic
         return;
     }
     const QRect box = pixelRect(entry);
-    painter_.setClipRect(box);
+    painter_.setClipRect(box, Qt::IntersectClip);
     painter_.translate(box.topLeft());
     picture->paint(painter_);
 }

@@ -4,6 +4,7 @@
 #include "PanelPicture.h"
 
 #include <QPalette>
+#include <QRect>
 
 class QPainter;
 
@@ -28,3 +29,6 @@ private:
 
 // Whether `kind` is painted on the surface rather than being a child window.
 bool isSurfaceKind(ControlKind kind);
+
+// The pixels a surface control may paint: its box, or a line with its width.
+QRect surfaceBounds(const ControlEntry& entry);

@@ -41,6 +41,26 @@ TEST(WindowLooks, SurfaceIsPaintedBackToFront) {
     EXPECT_PIXEL(image, 420 - 10, 256, rgb(0, 64, 0)); // and on past the lamps
 }
 
+TEST(WindowLooks, RepaintingAPartLooksLikeRepaintingTheWhole) {
+    PanelWindow w;
+    const QImage whole = render(w);
+    // Strips the travelling cabin uncovers, and places where lines end or cross.
+    for (const QRect part :
+         {QRect(300, 200, 60, 2), QRect(296, 250, 70, 12), QRect(250, 300, 40, 20),
+          QRect(14, 54, 8, 8), QRect(10, 300, 120, 70), QRect(414, 250, 1, 10),
+          QRect(300, 201, 60, 1), QRect(233, 100, 1, 10)}) {
+        QImage partial(whole.size(), whole.format());
+        partial.fill(Qt::magenta);
+        w.render(&partial, part.topLeft(), QRegion(part));
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            for (int x = part.left(); x <= part.right(); ++x) {
+                ASSERT_EQ(hex(partial.pixel(x, y)), hex(whole.pixel(x, y)))
+                    << "at " << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST(WindowLooks, ChildWindowsCoverTheSurface) {
     PanelWindow w;
     const QImage image = render(w);
