@@ -18,6 +18,12 @@ int CabinTravel::dueAfter(std::chrono::nanoseconds elapsed) const {
     return static_cast<int>(std::min<long long>(count_, steps + 1));
 }
 
+std::chrono::nanoseconds CabinTravel::dueAt(int i) const {
+    // The first whole nanosecond at which dueAfter() counts position i in.
+    const long long scaled = static_cast<long long>(i) * 1'000'000'000LL;
+    return std::chrono::nanoseconds((scaled + TwipsPerSecond - 1) / TwipsPerSecond);
+}
+
 std::chrono::nanoseconds CabinTravel::duration() const {
     return std::chrono::nanoseconds((count_ - 1) * 1'000'000'000LL / TwipsPerSecond);
 }

@@ -20,6 +20,9 @@ public:
     // to positionCount().
     int dueAfter(std::chrono::nanoseconds elapsed) const;
 
+    // When position i falls due, counted from the travel's start.
+    std::chrono::nanoseconds dueAt(int i) const;
+
     // How long the whole travel lasts: from its first position to its last.
     std::chrono::nanoseconds duration() const;
 

@@ -2,6 +2,7 @@
 
 #include "PortFile.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -132,6 +133,15 @@ void LiftPanel::advanceTravel() {
     if (t.applied == t.positions.positionCount()) {
         finishTravel();
     }
+}
+
+std::chrono::nanoseconds LiftPanel::untilAhead(int ahead) const {
+    if (!travel_) {
+        return {};
+    }
+    const Travel& t = *travel_;
+    const int index = std::min(t.applied - 1 + ahead, t.positions.positionCount() - 1);
+    return std::max(t.start + t.positions.dueAt(index) - clock_.now(), std::chrono::nanoseconds{});
 }
 
 void LiftPanel::finishTravel() {

@@ -43,6 +43,11 @@ public:
     void advanceTravel();
 
     bool travelling() const { return travel_.has_value(); }
+
+    // How long until the position `ahead` places past the last one set falls
+    // due (the last position at most); zero when it already has, or when no
+    // travel runs. The window wakes then, to move the cabin a whole pixel.
+    std::chrono::nanoseconds untilAhead(int ahead) const;
     const PanelState& state() const { return state_; }
 
 private:

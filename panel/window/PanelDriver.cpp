@@ -3,17 +3,15 @@
 #include "LiftPanel.h"
 #include "PanelWindow.h"
 
-namespace {
+#include "ControlTable.h"
 
-constexpr int FrameMs = 16;
-
-} // namespace
+#include <chrono>
 
 PanelDriver::PanelDriver(PanelWindow& window, LiftPanel& panel)
     : window_(window)
     , panel_(panel) {
     frames_.setTimerType(Qt::PreciseTimer);
-    frames_.setInterval(FrameMs);
+    frames_.setSingleShot(true);
     connect(&frames_, &QTimer::timeout, this, &PanelDriver::onFrame);
     connect(&window_, &PanelWindow::timerTicked, this, &PanelDriver::onTimer);
     connect(&window_, &PanelWindow::commandClicked, this,
@@ -43,9 +41,12 @@ void PanelDriver::onFrame() {
 }
 
 void PanelDriver::followTravel() {
-    if (panel_.travelling() && !frames_.isActive()) {
-        frames_.start();
-    } else if (!panel_.travelling() && frames_.isActive()) {
+    if (!panel_.travelling()) {
         frames_.stop();
+        return;
     }
+    // Wake when the cabin is due a whole pixel further: every frame moves it.
+    const auto wait =
+        std::chrono::ceil<std::chrono::milliseconds>(panel_.untilAhead(TwipsPerPixel));
+    frames_.start(static_cast<int>(wait.count()));
 }

@@ -8,8 +8,9 @@ class PanelWindow;
 struct ControlId;
 
 // Delivers the window's events to the panel's handlers: clicks, the ticks of
-// `Timer1` and `Timer2`, and, while the cabin travels, a frame every sixtieth
-// of a second so that the cabin slides at its pace and the window stays alive.
+// `Timer1` and `Timer2`, and, while the cabin travels, a frame whenever the
+// cabin is due one pixel further (every sixtieth of a second), so that it
+// slides at its pace and the window stays alive in between.
 class PanelDriver final : public QObject {
     Q_OBJECT
 public:

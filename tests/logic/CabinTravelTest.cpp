@@ -26,3 +26,13 @@ TEST(CabinTravel, KeepsNineHundredTwipsASecond) {
     // Neighbours 840 twips apart take about 0.93 s.
     EXPECT_EQ(CabinTravel(2760, 1920, -1).duration(), 933'333'333ns);
 }
+
+TEST(CabinTravel, PositionFallsDueAtTheFirstInstantItIsCounted) {
+    const CabinTravel travel(4560, 240, -1);
+    for (int i : {0, 1, 14, 15, 900, 4320}) {
+        EXPECT_EQ(travel.dueAfter(travel.dueAt(i)), i + 1) << i;
+        if (i > 0) {
+            EXPECT_EQ(travel.dueAfter(travel.dueAt(i) - 1ns), i) << i;
+        }
+    }
+}

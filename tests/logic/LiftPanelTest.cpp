@@ -131,6 +131,24 @@ TEST_F(LiftPanelTest, GroundToFifthTakesFourPointEightSeconds) {
     EXPECT_FALSE(panel.travelling());
 }
 
+TEST_F(LiftPanelTest, TellsWhenTheCabinIsDueAPixelFurther) {
+    EXPECT_EQ(panel.untilAhead(15), 0ns) << "no travel, nothing to wait for";
+    panel.Command1_Click(1); // 961 positions, from 4560 up to 3600
+    panel.Timer1_Timer();
+    EXPECT_EQ(panel.untilAhead(15), 16'666'667ns);
+
+    clock.advance(16'666'667ns);
+    panel.advanceTravel();
+    EXPECT_EQ(view.positions.back(), 4560 - 15) << "woken then, the cabin is a pixel on";
+    EXPECT_EQ(panel.untilAhead(15), 16'666'667ns);
+    clock.advance(1s);
+    EXPECT_EQ(panel.untilAhead(15), 0ns) << "already due";
+
+    clock.advance(-1s + 1'043'333'333ns); // 1.06 s in: only the last position is left
+    panel.advanceTravel();
+    EXPECT_EQ(panel.untilAhead(15), 6'666'667ns);
+}
+
 TEST_F(LiftPanelTest, GoingDownStepsTowardsLargerTops) {
     callAndArrive(4);
     ASSERT_EQ(panel.state().CurrentFloor, 4);
