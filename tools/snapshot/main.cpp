@@ -25,8 +25,7 @@ private:
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (argc < 2 || argc > 3) {
         std::fprintf(stderr, "usage: %s OUT.png [FLOOR]\n", argv[0]);
         return 2;
