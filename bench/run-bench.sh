@@ -13,7 +13,8 @@ build=$(cd "${1:-$root/build-bench}" && pwd)
 
 if [ -z "${PELMO_BENCH_DISPLAY:-}" ]; then
     export PELMO_BENCH_DISPLAY=1
-    exec xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" "$0" "$build"
+    # -noreset: the server must not restart when its last client leaves between runs.
+    exec xvfb-run -a -s "-screen 0 800x600x24 -dpi 96 -noreset" "$0" "$build"
 fi
 
 runs=${BENCH_RUNS:-11}   # start-ups of each program; the median counts

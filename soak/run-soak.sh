@@ -16,7 +16,8 @@ build=$(cd "${2:-$root/build}" && pwd)
 
 if [ -z "${PELMO_SOAK_DISPLAY:-}" ]; then
     export PELMO_SOAK_DISPLAY=1
-    exec xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" "$0" "$seconds" "$build"
+    # -noreset: the server must not restart when its last client leaves between runs.
+    exec xvfb-run -a -s "-screen 0 800x600x24 -dpi 96 -noreset" "$0" "$seconds" "$build"
 fi
 
 panel=$build/pelmo-lift
@@ -113,7 +114,7 @@ run_phase() {
         if [ -n "$window" ]; then break; fi
         sleep 0.1
     done
-    [ -n "$window" ] || { fail "$phase: no window"; return; }
+    [ -n "$window" ] || { sed "s/^/    /" "$dir/panel.log"; fail "$phase: no window"; return; }
 
     clicks=0 travels=0 wrong=0 during=0
     click_random
