@@ -1,4 +1,5 @@
 #include "LiftPanel.h"
+#include "ManualClock.h"
 #include "PanelWindow.h"
 #include "Twips.h"
 
@@ -9,12 +10,6 @@
 
 namespace {
 
-class FixedClock final : public MonotonicClock {
-public:
-    std::chrono::nanoseconds now() const override { return time; }
-    std::chrono::nanoseconds time{};
-};
-
 // The panel's handlers driving the real window.
 class WindowRun : public ::testing::Test {
 protected:
@@ -24,13 +19,13 @@ protected:
     void callAndArrive(std::int16_t button) {
         panel.Command1_Click(button);
         panel.Timer1_Timer();
-        clock.time += std::chrono::seconds(10);
+        clock.advance(std::chrono::seconds(10));
         panel.advanceTravel();
         panel.Timer1_Timer();
     }
 
     PanelWindow window;
-    FixedClock clock;
+    ManualClock clock;
     LiftPanel panel;
     int written = -1;
 };
@@ -60,7 +55,7 @@ TEST_F(WindowRun, CabinMovesOnlyWhenItsPixelChanges) {
     panel.Command1_Click(1);
     panel.Timer1_Timer();
     QWidget* cabin = window.control({"Picture1"});
-    clock.time += std::chrono::milliseconds(10); // nine twips: not yet a whole pixel further
+    clock.advance(std::chrono::milliseconds(10)); // nine twips: not yet a whole pixel further
     panel.advanceTravel();
     EXPECT_EQ(window.cabinTop(), 4560 - 9);
     EXPECT_EQ(cabin->y(), toPixels(4551));
