@@ -1,9 +1,11 @@
 #include "LiftPanel.h"
 #include "ManualClock.h"
+#include "PanelDriver.h"
 #include "PanelWindow.h"
 #include "Twips.h"
 
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -59,6 +61,16 @@ TEST_F(WindowRun, CabinMovesOnlyWhenItsPixelChanges) {
     panel.advanceTravel();
     EXPECT_EQ(window.cabinTop(), 4560 - 9);
     EXPECT_EQ(cabin->y(), toPixels(4551));
+}
+
+TEST_F(WindowRun, DriverHandsEachTimersTicksToItsOwnHandler) {
+    PanelDriver driver(window, panel);
+    window.timer({"Timer1"})->setInterval(1);
+    driver.start();
+    EXPECT_TRUE(window.timer({"Timer2"})->isActive());
+    // Timer2's own tick does nothing to see; the poll tick writes the port.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return written == 0; }, 5000));
+    EXPECT_EQ(window.timer({"Timer2"})->interval(), 50000) << "set at the end of the poll tick";
 }
 
 } // namespace
