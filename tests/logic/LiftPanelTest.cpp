@@ -36,26 +36,6 @@ TEST_F(LiftPanelTest, CabinAndFloorButtonsLatchTheSameFloorAndOnlyTheLastPress) 
     EXPECT_EQ(panel.state().Request, fromCabin.Request) << "unknown buttons change nothing";
 }
 
-TEST_F(LiftPanelTest, TravelToThirdFloorEndsWithLampsAndClearedLatches) {
-    panel.Command1_Click(3);
-    panel.Timer1_Timer();
-    travelToTheEnd();
-
-    ASSERT_EQ(view.positions.size(), 2641u);
-    EXPECT_EQ(view.positions.back(), 1920);
-    for (int f = 0; f < 6; ++f) {
-        EXPECT_EQ(view.lamp(f), f == 3 ? "Picture2(10)" : "Picture2(11)") << "floor " << f;
-    }
-    EXPECT_EQ(panel.state().Request, (std::array<std::int16_t, 6>{}));
-    EXPECT_EQ(panel.state().CurrentFloor, 0) << "the travel leaves the floor to the next tick";
-
-    panel.Timer1_Timer();
-    EXPECT_EQ(panel.state().CurrentFloor, 3);
-    EXPECT_EQ(view.digit(), "dig(3)");
-    EXPECT_EQ(lastWrite(), 0);
-    EXPECT_EQ(view.text, "0 0 001000") << "the code text stays until the next press";
-}
-
 TEST_F(LiftPanelTest, EveryPositionIsSetOnceInOrderEvenWhenFramesComeLate) {
     panel.Command1_Click(5);
     panel.Timer1_Timer();

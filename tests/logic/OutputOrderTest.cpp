@@ -53,7 +53,10 @@ TEST_F(OutputOrder, PressIsPublishedThenTravelledThenShown) {
     panel.Command1_Click(9); // floor 3, from beside the floor
     panel.Timer1_Timer();
     travelToTheEnd();
+    EXPECT_EQ(panel.state().Request, (std::array<std::int16_t, 6>{}));
+    EXPECT_EQ(panel.state().CurrentFloor, 0) << "the travel leaves the floor to the next tick";
     panel.Timer1_Timer();
+    EXPECT_EQ(panel.state().CurrentFloor, 3);
 
     EXPECT_EQ(view.foldedTimeline(), quietTick(0, "", 0) +
                                          travellingTick(0, "0 0 001000", 8, 4560, 1920, 3) +
