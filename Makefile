@@ -3,13 +3,22 @@ BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?=
 
-.PHONY: run test build deps configure clean
+.PHONY: run test build deps configure clean golden
 
 run: build
 	$(BUILD)/pelmo-lift
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# Rewrites the reference pictures of the window that the tests compare with,
+# after a deliberate change to its looks. Look at them before committing.
+GOLDEN := tests/qt/golden
+golden: configure
+	cmake --build $(BUILD) -j $(JOBS) --target pelmo-snapshot
+	mkdir -p $(GOLDEN)
+	$(BUILD)/tools/snapshot/pelmo-snapshot $(GOLDEN)/start-up.png
+	$(BUILD)/tools/snapshot/pelmo-snapshot $(GOLDEN)/third-floor.png 3
 
 build: configure
 	cmake --build $(BUILD) -j $(JOBS)

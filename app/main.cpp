@@ -1,21 +1,10 @@
-#include "LiftPanel.h"
-#include "MonotonicClock.h"
-#include "PanelDriver.h"
-#include "PanelWindow.h"
-#include "WindowFont.h"
+#include "PanelStartup.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    registerWindowFont();
-
-    PanelWindow window;
-    SteadyClock clock;
-    LiftPanel panel(window, clock);
-    PanelDriver driver(window, panel);
-
-    window.show();
-    driver.start();
+    PanelStartup panel;
+    panel.start();
     return app.exec();
 }

@@ -4,18 +4,15 @@
 #include "CabinTimingView.h"
 #include "CabinTravel.h"
 #include "FloorTable.h"
-#include "LiftPanel.h"
-#include "MonotonicClock.h"
 #include "MoveWatch.h"
-#include "PanelDriver.h"
-#include "PanelWindow.h"
-#include "WindowFont.h"
+#include "PanelStartup.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -28,17 +25,15 @@ constexpr ControlId FifthFloorCall{"Command1", 11};
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    registerWindowFont();
-
-    PanelWindow window;
-    SteadyClock clock;
-    CabinTimingView view(window, clock);
-    LiftPanel panel(view, clock);
-    PanelDriver driver(window, panel);
+    // The program's own start-up, with a view that notes the cabin's times.
+    std::optional<CabinTimingView> view;
+    PanelStartup startup([&](PanelWindow& window, const MonotonicClock& clock) -> PanelView& {
+        return view.emplace(window, clock);
+    });
+    PanelWindow& window = startup.window();
+    const LiftPanel& panel = startup.panel();
     MoveWatch cabin(window.control({"Picture1"}));
-
-    window.show();
-    driver.start();
+    startup.start();
 
     bool started = false;
     int result = 1;
@@ -65,13 +60,13 @@ int main(int argc, char* argv[]) {
         return result;
     }
     const int twips = FloorTopTwips[0] - FloorTopTwips[5];
-    if (view.positions() != twips + 1) {
-        std::fprintf(stderr, "travel-harness: %d positions set, not %d\n", view.positions(),
+    if (view->positions() != twips + 1) {
+        std::fprintf(stderr, "travel-harness: %d positions set, not %d\n", view->positions(),
                      twips + 1);
         return 1;
     }
-    std::printf("positions %d\n", view.positions());
-    std::printf("duration_ms %.2f\n", view.firstToLast().count() / 1e6);
+    std::printf("positions %d\n", view->positions());
+    std::printf("duration_ms %.2f\n", view->firstToLast().count() / 1e6);
     std::printf("pace_ms %.2f\n", twips * 1000.0 / CabinTravel::TwipsPerSecond);
     std::printf("moves %d\n", cabin.moves());
     std::printf("longest_gap_ms %.2f\n", cabin.longestGapMs());

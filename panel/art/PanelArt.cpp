@@ -1,5 +1,6 @@
 #include "PanelArt.h"
 
+#include <QIcon>
 #include <QtGlobal>
 
 // A library's resources are not registered by themselves when it is linked
@@ -11,4 +12,9 @@ static void registerArtResources() {
 void initPanelArt() {
     static const bool registered = (registerArtResources(), true);
     (void)registered;
+}
+
+QIcon panelIcon() {
+    initPanelArt();
+    return QIcon(QStringLiteral(":/art/icon.ico"));
 }

@@ -20,90 +20,98 @@ constexpr ControlId Form = Form1;
 
 // Row builders, one per kind, so the table below reads like the design.
 
+constexpr ControlEntry box(int no, ControlKind kind, ControlId id, ControlId container, int left,
+                           int top, int width, int height, int tab, ControlSettings settings) {
+    return {.number = no,
+            .kind = kind,
+            .id = id,
+            .container = container,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .tab = tab,
+            .settings = settings};
+}
+
 constexpr ControlEntry floorButton(int no, int index, int left, int top, int tab) {
-    return {no,  PushButton, {"Command1", index}, Form, left, top, 255,
-            255, tab,        {.back = ScrollBar}};
+    return box(no, PushButton, {"Command1", index}, Form, left, top, 255, 255, tab,
+               {.back = ScrollBar});
 }
 
 constexpr ControlEntry keypadButton(int no, int index, std::string_view caption, int left, int top,
                                     int tab) {
-    return {no,
-            PushButton,
-            {"Command1", index},
-            Form,
-            left,
-            top,
-            255,
-            255,
-            tab,
-            {.caption = caption, .back = ScrollBar}};
+    return box(no, PushButton, {"Command1", index}, Form, left, top, 255, 255, tab,
+               {.caption = caption, .back = ScrollBar});
 }
 
 constexpr ControlEntry timer(int no, std::string_view name, int intervalMs) {
-    return {no, Timer, {name}, Form, 0, 0, 0, 0, NoTab, {.intervalMs = intervalMs}};
+    return {.number = no,
+            .kind = Timer,
+            .id = {name},
+            .container = Form,
+            .settings = {.intervalMs = intervalMs}};
 }
 
 constexpr ControlEntry lampBox(int no, int index, ControlId container, int left, int top, int tab,
                                Picture picture) {
-    return {no,
-            PictureBox,
-            {"Picture2", index},
-            container,
-            left,
-            top,
-            255,
-            255,
-            tab,
-            {.back = PaleYellow, .picture = picture}};
+    return box(no, PictureBox, {"Picture2", index}, container, left, top, 255, 255, tab,
+               {.back = PaleYellow, .picture = picture});
 }
 
 constexpr ControlEntry passengerBox(int no, ControlId id, int left, int top, int width, int height,
                                     int tab) {
-    return {no,  PictureBox, id,     Form, left,
-            top, width,      height, tab,  {.back = LightGreen, .picture = Picture::Passenger}};
+    return box(no, PictureBox, id, Form, left, top, width, height, tab,
+               {.back = LightGreen, .picture = Picture::Passenger});
 }
 
 constexpr ControlEntry portLabel(int no, std::string_view name, int left, int top, int width,
                                  int tab, std::string_view caption) {
-    return {no,     Label,
-            {name}, Form,
-            left,   top,
-            width,  255,
-            tab,    {.caption = caption, .align = TextAlign::Centre, .portFont = true}};
+    return box(no, Label, {name}, Form, left, top, width, 255, tab,
+               {.caption = caption, .align = TextAlign::Centre, .portFont = true});
 }
 
 constexpr ControlEntry legendLabel(int no, std::string_view name, int left, int top, int width,
                                    int height, int tab, std::string_view caption) {
-    return {no, Label, {name}, Form, left, top, width, height, tab, {.caption = caption}};
+    return box(no, Label, {name}, Form, left, top, width, height, tab, {.caption = caption});
 }
 
 constexpr ControlEntry floorLabel(int no, std::string_view name, int left, int top, int width,
                                   int height, int tab, std::string_view caption) {
-    return {no,     Label,
-            {name}, Form,
-            left,   top,
-            width,  height,
-            tab,    {.caption = caption, .back = PaleYellow, .align = TextAlign::Centre}};
+    return box(no, Label, {name}, Form, left, top, width, height, tab,
+               {.caption = caption, .back = PaleYellow, .align = TextAlign::Centre});
+}
+
+constexpr ControlEntry line(int no, std::string_view name, int x1, int y1, int x2, int y2,
+                            Colour colour) {
+    return {.number = no,
+            .kind = Line,
+            .id = {name},
+            .container = Form,
+            .x1 = x1,
+            .y1 = y1,
+            .x2 = x2,
+            .y2 = y2,
+            .settings = {.border = colour, .borderPixels = 3}};
 }
 
 constexpr ControlEntry floorLine(int no, std::string_view name, int y) {
-    return {no, Line, {name}, Form,  3840,
-            y,  6240, y,      NoTab, {.border = DarkGreen, .borderPixels = 3}};
+    return line(no, name, 3840, y, 6240, y, DarkGreen);
 }
 
 constexpr ControlEntry edgeLine(int no, std::string_view name, int x1, int y1, int x2, int y2) {
-    return {no, Line, {name}, Form, x1, y1, x2, y2, NoTab, {.border = Green, .borderPixels = 3}};
+    return line(no, name, x1, y1, x2, y2, Green);
 }
 
 constexpr ControlEntry digitImage(int no, ControlId id, int left, int top, Picture glyph,
                                   bool visible) {
-    return {no,  Image, id,  Form,  left,
-            top, 180,   255, NoTab, {.picture = glyph, .visible = visible}};
+    return box(no, Image, id, Form, left, top, 180, 255, NoTab,
+               {.picture = glyph, .visible = visible});
 }
 
 constexpr ControlEntry plainShape(int no, std::string_view name, int left, int top, int width,
                                   int height) {
-    return {no, Shape, {name}, Form, left, top, width, height, NoTab, {.border = ShapeOutline}};
+    return box(no, Shape, {name}, Form, left, top, width, height, NoTab, {.border = ShapeOutline});
 }
 
 constexpr std::string_view Label12Caption = "Lights   0000 0 x x x                           "
@@ -148,8 +156,8 @@ constexpr std::array<ControlEntry, 68> Controls = {{
     keypadButton(25, 1, "1", 720, 2640, 5),
     keypadButton(26, 0, "0", 360, 2640, 4),
     timer(27, "Timer1", 100),
-    {28, TextBox, {"Text1"}, Form, 4200, 6240, 1455, 285, 3,
-        {.caption = "Port 155 to prog", .back = TextBoxBack, .fore = Red}},
+    box(28, TextBox, {"Text1"}, Form, 4200, 6240, 1455, 285, 3,
+        {.caption = "Port 155 to prog", .back = TextBoxBack, .fore = Red}),
     passengerBox(29, {"Picture3"}, 1320, 1560, 975, 2295, 0),
     portLabel(30, "Label13", 1560, 5520, 2055, 39, "Present  Lift Floor  port 156 "),
     plainShape(31, "Shape3", 120, 4560, 1695, 855),
@@ -174,8 +182,8 @@ constexpr std::array<ControlEntry, 68> Controls = {{
     digitImage(50, {"dig", 4}, 2040, 6750, P::Digit4, false),
     digitImage(51, {"dig", 5}, 2340, 6750, P::Digit5, false),
     digitImage(52, {"d", 0}, 600, 1320, P::Digit0, true),
-    {53, Shape, {"Shape1"}, Form, 480, 1200, 375, 495, NoTab,
-        {.fill = Black, .border = ShapeOutline}},
+    box(53, Shape, {"Shape1"}, Form, 480, 1200, 375, 495, NoTab,
+        {.fill = Black, .border = ShapeOutline}),
     portLabel(54, "Label1", 3960, 6000, 2055, 26, " Pushed button - port 155"),
     edgeLine(55, "Line9", 1200, 240, 3480, 240),
     edgeLine(56, "Line8", 3480, 3480, 3480, 240),
@@ -189,10 +197,10 @@ constexpr std::array<ControlEntry, 68> Controls = {{
     portLabel(64, "Label9", 1560, 5760, 1935, 2, "To move Lift  port 160 "),
     plainShape(65, "Shape6", 120, 5400, 1335, 1215),
     legendLabel(66, "Label5", 240, 5640, 1335, 855, 1, Label5Caption),
-    {67, Shape, {"Shape4"}, Form, 240, 840, 2295, 3255, NoTab,
-        {.fill = LightGreen, .border = Green, .borderPixels = 3}},
-    {68, Shape, {"Shape2"}, Form, 4440, 120, 975, 5535, NoTab,
-        {.back = Orange, .fill = Orange, .border = Brown, .borderPixels = 3, .opaqueBack = true}},
+    box(67, Shape, {"Shape4"}, Form, 240, 840, 2295, 3255, NoTab,
+        {.fill = LightGreen, .border = Green, .borderPixels = 3}),
+    box(68, Shape, {"Shape2"}, Form, 4440, 120, 975, 5535, NoTab,
+        {.back = Orange, .fill = Orange, .border = Brown, .borderPixels = 3, .opaqueBack = true}),
 }};
 // clang-format on
 

@@ -44,23 +44,19 @@ struct ControlSettings {
     bool visible = true;
 };
 
-// One row of the control list. Rectangles are left, top, width, height in
-// twips, relative to the container's inside; a line is (x1, y1) to (x2, y2).
+// One row of the control list, in twips. Every kind but a line has a box,
+// relative to its container's inside; a line has two end points instead.
 struct ControlEntry {
+    static constexpr int NoTab = -1;
+
     int number; // creation order, front to back
     ControlKind kind;
     ControlId id;
     ControlId container;
-    int left, top, width, height;
-    int tab; // NoTab where the control has no tab position
-    ControlSettings settings;
-
-    static constexpr int NoTab = -1;
-
-    int x1() const { return left; }
-    int y1() const { return top; }
-    int x2() const { return width; }
-    int y2() const { return height; }
+    int left = 0, top = 0, width = 0, height = 0; // the box; zero for a line
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;           // a line's ends; zero otherwise
+    int tab = NoTab;                              // NoTab where the control has no tab position
+    ControlSettings settings{};
 };
 
 inline constexpr ControlId Form1{"Form1"};

@@ -7,32 +7,41 @@
 
 #include <chrono>
 
+namespace {
+
+constexpr ControlId Timer1{"Timer1"};
+constexpr ControlId Timer2{"Timer2"};
+
+} // namespace
+
 PanelDriver::PanelDriver(PanelWindow& window, LiftPanel& panel)
     : window_(window)
     , panel_(panel) {
     frames_.setTimerType(Qt::PreciseTimer);
     frames_.setSingleShot(true);
     connect(&frames_, &QTimer::timeout, this, &PanelDriver::onFrame);
-    connect(&window_, &PanelWindow::timerTicked, this, &PanelDriver::onTimer);
+    // Each timer's own ticks go to its own handler.
+    if (QTimer* timer1 = window_.timer(Timer1)) {
+        connect(timer1, &QTimer::timeout, this, &PanelDriver::onTimer1);
+    }
+    if (QTimer* timer2 = window_.timer(Timer2)) {
+        connect(timer2, &QTimer::timeout, this, [this] { panel_.Timer2_Timer(); });
+    }
     connect(&window_, &PanelWindow::commandClicked, this,
             [this](int index) { panel_.Command1_Click(static_cast<std::int16_t>(index)); });
 }
 
 void PanelDriver::start() {
-    for (const char* name : {"Timer1", "Timer2"}) {
-        if (QTimer* t = window_.timer({name})) {
-            t->start();
+    for (const ControlId& id : {Timer1, Timer2}) {
+        if (QTimer* timer = window_.timer(id)) {
+            timer->start();
         }
     }
 }
 
-void PanelDriver::onTimer(ControlId timer) {
-    if (timer == ControlId{"Timer1"}) {
-        panel_.Timer1_Timer();
-        followTravel();
-    } else if (timer == ControlId{"Timer2"}) {
-        panel_.Timer2_Timer();
-    }
+void PanelDriver::onTimer1() {
+    panel_.Timer1_Timer();
+    followTravel();
 }
 
 void PanelDriver::onFrame() {

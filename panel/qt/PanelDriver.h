@@ -5,7 +5,6 @@
 
 class LiftPanel;
 class PanelWindow;
-struct ControlId;
 
 // Delivers the window's events to the panel's handlers: clicks, the ticks of
 // `Timer1` and `Timer2`, and, while the cabin travels, a frame whenever the
@@ -20,7 +19,7 @@ public:
     void start();
 
 private:
-    void onTimer(ControlId timer);
+    void onTimer1();
     void onFrame();
     void followTravel();
 

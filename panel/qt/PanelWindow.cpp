@@ -1,6 +1,7 @@
 #include "PanelWindow.h"
 
 #include "CallButton.h"
+#include "PanelArt.h"
 #include "PictureBox.h"
 #include "SurfacePainter.h"
 #include "SystemColours.h"
@@ -83,8 +84,6 @@ void PanelWindow::createControl(const ControlEntry& entry) {
     case ControlKind::Timer: {
         auto* timer = new QTimer(this);
         timer->setInterval(s.intervalMs);
-        const ControlId id = entry.id;
-        connect(timer, &QTimer::timeout, this, [this, id] { emit timerTicked(id); });
         timers_[key] = timer;
         return;
     }

@@ -36,11 +36,11 @@ public:
     QWidget* control(ControlId id) const;
     // What a picture box or image shows now.
     PictureRef pictureOf(ControlId id) const;
+    // `Timer1` or `Timer2`, made with its design interval and not started.
     QTimer* timer(ControlId id) const;
 
 signals:
     void commandClicked(int index);
-    void timerTicked(ControlId timer);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -20,8 +20,8 @@ inline QRect pixelRect(const ControlEntry& entry) {
 }
 
 inline QPoint lineStart(const ControlEntry& line) {
-    return {toPixels(line.x1()), toPixels(line.y1())};
+    return {toPixels(line.x1), toPixels(line.y1)};
 }
 inline QPoint lineEnd(const ControlEntry& line) {
-    return {toPixels(line.x2()), toPixels(line.y2())};
+    return {toPixels(line.x2), toPixels(line.y2)};
 }

@@ -61,7 +61,8 @@ TEST(ControlTable, TabPositionsAreDistinctAndOnlyWhereFocusCanGo) {
 
 TEST(ControlTable, EveryPlaceIsAWholePixel) {
     for (const ControlEntry& entry : controlTable()) {
-        for (int v : {entry.left, entry.top, entry.width, entry.height}) {
+        for (int v : {entry.left, entry.top, entry.width, entry.height, entry.x1, entry.y1,
+                      entry.x2, entry.y2}) {
             EXPECT_EQ(v % TwipsPerPixel, 0) << entry.id.name << "(" << entry.id.index << ")";
         }
     }

@@ -1,7 +1,4 @@
-#include "LiftPanel.h"
-#include "RecordingView.h"
-
-#include <gtest/gtest.h>
+#include "LiftPanelFixture.h"
 
 #include <numeric>
 
@@ -9,37 +6,7 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class LiftPanelTest : public ::testing::Test {
-protected:
-    LiftPanelTest()
-        : panel(view, clock, [this](std::int32_t port, std::uint8_t value) {
-            writes.push_back({port, value});
-        }) {}
-
-    // Runs frames until the travel ends, the clock moving `frame` each time.
-    void travelToTheEnd(std::chrono::nanoseconds frame = 16ms) {
-        for (int guard = 0; panel.travelling() && guard < 100000; ++guard) {
-            clock.advance(frame);
-            panel.advanceTravel();
-        }
-        ASSERT_FALSE(panel.travelling());
-    }
-
-    // Press, tick, and let the travel run out.
-    void callAndArrive(std::int16_t button) {
-        panel.Command1_Click(button);
-        panel.Timer1_Timer();
-        travelToTheEnd();
-        panel.Timer1_Timer();
-    }
-
-    std::uint8_t lastWrite() const { return writes.back().value; }
-
-    RecordingView view;
-    ManualClock clock;
-    std::vector<PortWrite> writes;
-    LiftPanel panel;
-};
+using LiftPanelTest = LiftPanelFixture;
 
 TEST_F(LiftPanelTest, IdleTicksShowGroundFloorAndWriteZero) {
     view.top = 1234; // wherever the cabin stands, no floor matches before a travel
@@ -49,7 +16,7 @@ TEST_F(LiftPanelTest, IdleTicksShowGroundFloorAndWriteZero) {
     EXPECT_EQ(panel.state().CurrentFloor, 0);
     EXPECT_EQ(view.digit(), "dig(0)");
     EXPECT_EQ(view.text, ""); // the design-time text gives way to the empty code text
-    EXPECT_EQ(writes, (std::vector<PortWrite>(3, {155, 0})));
+    EXPECT_EQ(view.writes, (std::vector<PortWrite>(3, {155, 0})));
     EXPECT_EQ(view.timer2, 50000);
     EXPECT_TRUE(view.positions.empty());
 }
@@ -67,39 +34,6 @@ TEST_F(LiftPanelTest, CabinAndFloorButtonsLatchTheSameFloorAndOnlyTheLastPress) 
     panel.Command1_Click(-1);
     panel.Command1_Click(12);
     EXPECT_EQ(panel.state().Request, fromCabin.Request) << "unknown buttons change nothing";
-}
-
-TEST_F(LiftPanelTest, TickPublishesTheCodeBeforeTheCabinMoves) {
-    panel.Command1_Click(9); // floor 3, from beside the floor
-    panel.Timer1_Timer();
-
-    EXPECT_EQ(writes, (std::vector<PortWrite>{{155, 8}}));
-    EXPECT_EQ(view.text, "0 0 001000");
-    EXPECT_TRUE(panel.travelling());
-    EXPECT_EQ(view.positions, (std::vector<int>{4560}));
-    for (int f = 0; f < 6; ++f) {
-        EXPECT_EQ(view.lamp(f), "Picture2(9)") << "floor " << f;
-    }
-}
-
-TEST_F(LiftPanelTest, TravelToThirdFloorEndsWithLampsAndClearedLatches) {
-    panel.Command1_Click(3);
-    panel.Timer1_Timer();
-    travelToTheEnd();
-
-    ASSERT_EQ(view.positions.size(), 2641u);
-    EXPECT_EQ(view.positions.back(), 1920);
-    for (int f = 0; f < 6; ++f) {
-        EXPECT_EQ(view.lamp(f), f == 3 ? "Picture2(10)" : "Picture2(11)") << "floor " << f;
-    }
-    EXPECT_EQ(panel.state().Request, (std::array<std::int16_t, 6>{}));
-    EXPECT_EQ(panel.state().CurrentFloor, 0) << "the travel leaves the floor to the next tick";
-
-    panel.Timer1_Timer();
-    EXPECT_EQ(panel.state().CurrentFloor, 3);
-    EXPECT_EQ(view.digit(), "dig(3)");
-    EXPECT_EQ(lastWrite(), 0);
-    EXPECT_EQ(view.text, "0 0 001000") << "the code text stays until the next press";
 }
 
 TEST_F(LiftPanelTest, EveryPositionIsSetOnceInOrderEvenWhenFramesComeLate) {
@@ -164,19 +98,6 @@ TEST_F(LiftPanelTest, GoingDownStepsTowardsLargerTops) {
     EXPECT_EQ(view.positions.back(), 3600);
 }
 
-TEST_F(LiftPanelTest, CallToTheCurrentFloorSetsTheCabinOnceAndRelights) {
-    callAndArrive(2);
-    view.positions.clear();
-
-    panel.Command1_Click(8);
-    panel.Timer1_Timer();
-    EXPECT_FALSE(panel.travelling()) << "a one-position travel ends at once";
-    EXPECT_EQ(view.positions, (std::vector<int>{2760}));
-    EXPECT_EQ(view.lamp(2), "Picture2(10)");
-    EXPECT_EQ(view.lamp(0), "Picture2(11)");
-    EXPECT_EQ(panel.state().Request, (std::array<std::int16_t, 6>{}));
-}
-
 TEST_F(LiftPanelTest, FirstTravelStartsFromTheTablePositionOfTheCurrentFloor) {
     view.top = 3000; // somewhere between floors
     panel.Command1_Click(1);
@@ -187,7 +108,7 @@ TEST_F(LiftPanelTest, FirstTravelStartsFromTheTablePositionOfTheCurrentFloor) {
 TEST_F(LiftPanelTest, NothingElseHappensDuringATravel) {
     panel.Command1_Click(4);
     panel.Timer1_Timer();
-    const std::size_t writesAtStart = writes.size();
+    const std::size_t writesAtStart = view.writes.size();
 
     clock.advance(500ms);
     panel.advanceTravel();
@@ -197,17 +118,17 @@ TEST_F(LiftPanelTest, NothingElseHappensDuringATravel) {
     panel.Command1_Click(0); // the last click made during the travel wins
     panel.Timer2_Timer();
 
-    EXPECT_EQ(writes.size(), writesAtStart) << "no port write while the cabin travels";
+    EXPECT_EQ(view.writes.size(), writesAtStart) << "no port write while the cabin travels";
     EXPECT_EQ(panel.state().Request, (std::array<std::int16_t, 6>{0, 0, 0, 0, 1, 0}));
 
     travelToTheEnd();
     EXPECT_EQ(view.lamp(4), "Picture2(10)");
     EXPECT_EQ(panel.state().Request, (std::array<std::int16_t, 6>{1, 0, 0, 0, 0, 0}))
         << "clicks made during the travel are served after it";
-    EXPECT_EQ(writes.size(), writesAtStart) << "only the next tick publishes them";
+    EXPECT_EQ(view.writes.size(), writesAtStart) << "only the next tick publishes them";
 
     panel.Timer1_Timer();
-    EXPECT_EQ(writes.back(), (PortWrite{155, 1}));
+    EXPECT_EQ(view.writes.back(), (PortWrite{155, 1}));
     EXPECT_EQ(panel.state().CurrentFloor, 4);
     EXPECT_TRUE(panel.travelling());
 }

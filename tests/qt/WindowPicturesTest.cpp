@@ -1,5 +1,4 @@
-#include "LiftPanel.h"
-#include "PanelWindow.h"
+#include "PanelSnapshot.h"
 #include "Twips.h"
 
 #include <QImage>
@@ -10,39 +9,21 @@ namespace {
 
 constexpr QRgb PaleYellow = 0xFFFFFFC0;
 
-class LateClock final : public MonotonicClock {
-public:
-    std::chrono::nanoseconds now() const override { return time_ += std::chrono::hours(1); }
-
-private:
-    mutable std::chrono::nanoseconds time_{};
-};
-
 // The panel's pictures as they show on the whole window.
 class WindowPictures : public ::testing::Test {
 protected:
-    WindowPictures()
-        : panel(window, clock, [](std::int32_t, std::uint8_t) {}) {}
-
-    void travelTo(std::int16_t floor) {
-        panel.Command1_Click(floor);
-        panel.Timer1_Timer();
-        panel.advanceTravel();
-        panel.Timer1_Timer();
-    }
+    void travelTo(std::int16_t floor) { snapshot.travelTo(floor); }
 
     // Pixel (col, row) of the box `lamp`, on the window as a user sees it.
-    QRgb lampPixel(const QImage& image, int lamp, int col, int row) const {
-        const QWidget* box = window.control({"Picture2", lamp});
-        const QPoint at = box->mapTo(&window, QPoint(col, row));
+    QRgb lampPixel(const QImage& image, int lamp, int col, int row) {
+        const QWidget* box = snapshot.window().control({"Picture2", lamp});
+        const QPoint at = box->mapTo(&snapshot.window(), QPoint(col, row));
         return image.pixel(at) | 0xFF000000;
     }
 
-    QImage render() { return window.grab().toImage(); }
+    QImage render() { return snapshot.image(); }
 
-    PanelWindow window;
-    LateClock clock;
-    LiftPanel panel;
+    PanelSnapshot snapshot;
 };
 
 TEST_F(WindowPictures, LampsAtStartUp) {
@@ -91,7 +72,7 @@ TEST_F(WindowPictures, DigitShowsTheFloorOnItsBlackField) {
 }
 
 TEST_F(WindowPictures, CabinShowsTheSamePartOfThePassengerAtEveryHeight) {
-    QWidget* cabin = window.control({"Picture1"});
+    QWidget* cabin = snapshot.window().control({"Picture1"});
     const QImage atGround = cabin->grab().toImage();
     travelTo(5);
     ASSERT_EQ(cabin->y(), 240 / 15);

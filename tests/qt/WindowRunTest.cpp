@@ -1,19 +1,16 @@
 #include "LiftPanel.h"
+#include "ManualClock.h"
+#include "PanelDriver.h"
 #include "PanelWindow.h"
 #include "Twips.h"
 
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class FixedClock final : public MonotonicClock {
-public:
-    std::chrono::nanoseconds now() const override { return time; }
-    std::chrono::nanoseconds time{};
-};
 
 // The panel's handlers driving the real window.
 class WindowRun : public ::testing::Test {
@@ -24,13 +21,13 @@ protected:
     void callAndArrive(std::int16_t button) {
         panel.Command1_Click(button);
         panel.Timer1_Timer();
-        clock.time += std::chrono::seconds(10);
+        clock.advance(std::chrono::seconds(10));
         panel.advanceTravel();
         panel.Timer1_Timer();
     }
 
     PanelWindow window;
-    FixedClock clock;
+    ManualClock clock;
     LiftPanel panel;
     int written = -1;
 };
@@ -60,10 +57,20 @@ TEST_F(WindowRun, CabinMovesOnlyWhenItsPixelChanges) {
     panel.Command1_Click(1);
     panel.Timer1_Timer();
     QWidget* cabin = window.control({"Picture1"});
-    clock.time += std::chrono::milliseconds(10); // nine twips: not yet a whole pixel further
+    clock.advance(std::chrono::milliseconds(10)); // nine twips: not yet a whole pixel further
     panel.advanceTravel();
     EXPECT_EQ(window.cabinTop(), 4560 - 9);
     EXPECT_EQ(cabin->y(), toPixels(4551));
+}
+
+TEST_F(WindowRun, DriverHandsEachTimersTicksToItsOwnHandler) {
+    PanelDriver driver(window, panel);
+    window.timer({"Timer1"})->setInterval(1);
+    driver.start();
+    EXPECT_TRUE(window.timer({"Timer2"})->isActive());
+    // Timer2's own tick does nothing to see; the poll tick writes the port.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return written == 0; }, 5000));
+    EXPECT_EQ(window.timer({"Timer2"})->interval(), 50000) << "set at the end of the poll tick";
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "PanelArt.h"
 
 #include <QFile>
-#include <QIcon>
 #include <QImage>
 #include <QPaintDevice>
 #include <QPainter>
@@ -112,9 +111,4 @@ PictureRef loadPicture(Picture which) {
         slot = makePicture(which);
     }
     return slot;
-}
-
-QIcon panelIcon() {
-    initPanelArt();
-    return QIcon(QStringLiteral(":/art/icon.ico"));
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "LiftPanel.h"
+#include "MonotonicClock.h"
+#include "PanelDriver.h"
+#include "PanelWindow.h"
+
+#include <functional>
+#include <memory>
+
+// The panel as the program starts it: the window's font, the window, the
+// clock that paces the cabin, the handlers writing the real port file, and
+// the driver that delivers the window's events to them. Needs a QApplication.
+class PanelStartup {
+public:
+    // Puts a view of the caller's between the handlers and the window, made
+    // from them; the benchmark's timing view is one. The caller keeps it alive.
+    using ViewBetween = std::function<PanelView&(PanelWindow&, const MonotonicClock&)>;
+
+    explicit PanelStartup(const ViewBetween& viewBetween = {});
+    ~PanelStartup();
+
+    // Shows the window and starts its timers.
+    void start();
+
+    PanelWindow& window() { return *window_; }
+    const LiftPanel& panel() const { return *panel_; }
+
+private:
+    SteadyClock clock_;
+    std::unique_ptr<PanelWindow> window_;
+    std::unique_ptr<LiftPanel> panel_;
+    std::unique_ptr<PanelDriver> driver_;
+};

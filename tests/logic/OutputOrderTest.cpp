@@ -1,0 +1,94 @@
+// The order of everything the panel does to the window and the port, across
+// kinds: what a tick shows and writes, when the cabin moves, how the lamps
+// change around a travel, and what a click made meanwhile leads to.
+#include "LiftPanelFixture.h"
+
+#include <string>
+#include <vector>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+using Timeline = std::vector<std::string>;
+
+Timeline operator+(Timeline a, const Timeline& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// Every lamp given the picture of template `from`, lamp 20 to 25.
+Timeline allLamps(int from) {
+    Timeline entries;
+    for (int k = 20; k <= 25; ++k) {
+        entries.push_back("Picture2(" + std::to_string(k) + ") <- Picture2(" +
+                          std::to_string(from) + ")");
+    }
+    return entries;
+}
+
+// A tick with no travel to start: digit, code text, port, Timer2.
+Timeline quietTick(int floor, const std::string& text, int code) {
+    return {"d(0) <- dig(" + std::to_string(floor) + ")", "Text1 \"" + text + "\"",
+            "WritePort 155, " + std::to_string(code), "Timer2 50000"};
+}
+
+// A tick that starts a travel, and the travel: the code is on the port before
+// the lamps turn red and the cabin leaves; all lamps white, then the target's
+// blue, once it has arrived; then the tick ends.
+Timeline travellingTick(int floor, const std::string& text, int code, int fromTop, int toTop,
+                        int target) {
+    return Timeline{"d(0) <- dig(" + std::to_string(floor) + ")", "Text1 \"" + text + "\"",
+                    "WritePort 155, " + std::to_string(code)} +
+           allLamps(9) + Timeline{"Top " + std::to_string(fromTop) + ".." + std::to_string(toTop)} +
+           allLamps(11) +
+           Timeline{"Picture2(" + std::to_string(20 + target) + ") <- Picture2(10)",
+                    "Timer2 50000"};
+}
+
+using OutputOrder = LiftPanelFixture;
+
+TEST_F(OutputOrder, PressIsPublishedThenTravelledThenShown) {
+    panel.Timer1_Timer();
+    panel.Command1_Click(9); // floor 3, from beside the floor
+    panel.Timer1_Timer();
+    travelToTheEnd();
+    EXPECT_EQ(panel.state().Request, (std::array<std::int16_t, 6>{}));
+    EXPECT_EQ(panel.state().CurrentFloor, 0) << "the travel leaves the floor to the next tick";
+    panel.Timer1_Timer();
+    EXPECT_EQ(panel.state().CurrentFloor, 3);
+
+    EXPECT_EQ(view.foldedTimeline(), quietTick(0, "", 0) +
+                                         travellingTick(0, "0 0 001000", 8, 4560, 1920, 3) +
+                                         quietTick(3, "0 0 001000", 0));
+}
+
+TEST_F(OutputOrder, ClickDuringATravelIsServedByTheNextTickAfterIt) {
+    panel.Command1_Click(4);
+    panel.Timer1_Timer();
+    clock.advance(500ms);
+    panel.advanceTravel();
+    panel.Command1_Click(7); // floor 1, while the cabin is on its way up
+    panel.Timer1_Timer();    // fell due meanwhile: nothing at all
+    travelToTheEnd();
+    panel.Timer1_Timer();
+    travelToTheEnd();
+
+    // The travel's end clears the latches before the waiting click sets its
+    // own: the next tick publishes floor 1 and takes the cabin down there.
+    EXPECT_EQ(view.foldedTimeline(), travellingTick(0, "0 0 010000", 16, 4560, 1080, 4) +
+                                         travellingTick(4, "0 0 000010", 2, 1080, 3600, 1));
+}
+
+TEST_F(OutputOrder, CallToTheCurrentFloorSetsOnePositionBetweenTheLamps) {
+    callAndArrive(2);
+    view.timeline.clear();
+    panel.Command1_Click(8);
+    panel.Timer1_Timer();
+
+    EXPECT_FALSE(panel.travelling()) << "a one-position travel ends at once";
+    EXPECT_EQ(view.foldedTimeline(), travellingTick(2, "0 0 000100", 4, 2760, 2760, 2));
+    EXPECT_EQ(panel.state().Request, (std::array<std::int16_t, 6>{}));
+}
+
+} // namespace
