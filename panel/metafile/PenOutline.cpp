@@ -8,8 +8,10 @@
 
 namespace {
 
-// GDI's line bias: lines heading into these octants, counted clockwise from
-// the right-pointing x axis with y down, round a halfway step up.
+// GDI's line bias. Where a line passes exactly halfway between two pixels, a
+// line heading into one of these octants (counted clockwise from the x axis,
+// y down) already takes the step along its shorter axis; the others take it a
+// pixel later.
 bool takesBias(int dx, int dy) {
     int octant;
     if (dy > 0) {
