@@ -2,6 +2,7 @@
 #include "MetafilePlayer.h"
 #include "PassengerBytes.h"
 #include "PixelRaster.h"
+#include "TwipsPerPixel.h"
 
 #include <gtest/gtest.h>
 
@@ -67,11 +68,15 @@ private:
     std::vector<HGDIOBJ> objects_;
 };
 
+POINT inTwips(POINT pixel) {
+    return {pixel.x * TwipsPerPixel, pixel.y * TwipsPerPixel};
+}
+
 // Corners in pixels, recorded in twips.
 void polygon(HDC dc, std::initializer_list<POINT> pixels) {
     std::vector<POINT> twips;
     for (POINT p : pixels) {
-        twips.push_back({p.x * 15, p.y * 15});
+        twips.push_back(inTwips(p));
     }
     Polygon(dc, twips.data(), int(twips.size()));
 }
@@ -146,8 +151,8 @@ TEST(PlayMetaFile, OutlinesWithAOnePixelPenInEveryDirection) {
         std::vector<POINT> fan;
         std::vector<POINT> ring;
         for (POINT s : spikes) {
-            fan.push_back({32 * 15, 32 * 15});
-            fan.push_back({(32 + s.x) * 15, (32 + s.y) * 15});
+            fan.push_back(inTwips({32, 32}));
+            fan.push_back(inTwips({32 + s.x, 32 + s.y}));
             ring.push_back(fan.back());
         }
         SelectObject(dc, objects.keep(CreateSolidBrush(RGB(255, 255, 0))));
@@ -181,8 +186,7 @@ TEST(PlayMetaFile, MapsTheWindowOntoThePictureAsGdiRounds) {
         }
         Polygon(dc, zigzag.data(), int(zigzag.size()));
     });
-    // The recorder's frame is 79 x 125 pixels of 15 twips, as the
-    // passenger's 1188 x 1875 twips come to.
+    // The recorder's frame is 79 x 125 pixels, as the passenger's come to.
     EXPECT_EQ(drawBothWays(file, "window-mapping").share(), 1.0);
 }
 

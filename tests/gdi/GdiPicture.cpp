@@ -1,6 +1,7 @@
 #include "GdiPicture.h"
 
 #include "MetafileReader.h" // placeableChecksum
+#include "TwipsPerPixel.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -102,8 +103,16 @@ std::vector<std::uint8_t> recordWithGdi(int width, int height,
     GetMetaFileBitsEx(metafile, size, bytes.data() + 22);
     DeleteMetaFile(metafile);
 
-    const std::uint16_t header[10] = {
-        0xCDD7, 0x9AC6, 0, 0, 0, std::uint16_t(width * 15), std::uint16_t(height * 15), 1440, 0, 0};
+    const std::uint16_t header[10] = {0xCDD7,
+                                      0x9AC6,
+                                      0,
+                                      0,
+                                      0,
+                                      std::uint16_t(width * TwipsPerPixel),
+                                      std::uint16_t(height * TwipsPerPixel),
+                                      1440,
+                                      0,
+                                      0};
     for (int i = 0; i < 10; ++i) {
         bytes[2 * i] = header[i] & 0xFF;
         bytes[2 * i + 1] = header[i] >> 8;

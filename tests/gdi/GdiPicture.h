@@ -24,7 +24,7 @@ Picture playWithGdi(std::span<const std::uint8_t> placeable, int width, int heig
 
 // Records a metafile with GDI's own recorder: `draw` paints on a metafile
 // device context in twips from the frame's top-left corner. The result is a
-// placeable metafile whose frame is `width` x `height` pixels of 15 twips.
+// placeable metafile whose frame is `width` x `height` pixels.
 std::vector<std::uint8_t> recordWithGdi(int width, int height,
                                         const std::function<void(HDC)>& draw);
 
