@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins
     libgtest-dev libgmock-dev
     libgif-dev
+    libwmf-bin
     fonts-wine fonts-liberation2
     xvfb xauth xdotool imagemagick
 )

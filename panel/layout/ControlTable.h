@@ -2,6 +2,7 @@
 
 #include "Colour.h"
 #include "ControlId.h"
+#include "TwipsPerPixel.h"
 
 #include <optional>
 #include <span>
@@ -26,8 +27,6 @@ enum class Picture {
     Digit4,
     Digit5,
 };
-
-inline constexpr int TwipsPerPixel = 15;
 
 struct ControlSettings {
     std::string_view caption{};

@@ -23,6 +23,7 @@ enum Function : std::uint16_t {
     SelectObject = 0x012D,
     DeleteObject = 0x01F0,
     CreateBrushIndirect = 0x02FC,
+    CreatePenIndirect = 0x02FA,
     Polygon = 0x0324,
 };
 
@@ -30,5 +31,10 @@ inline constexpr std::uint16_t MapModeAnisotropic = 8;
 inline constexpr std::uint16_t FillAlternate = 1;
 inline constexpr std::uint16_t FillWinding = 2;
 inline constexpr std::uint16_t BrushSolid = 0;
+inline constexpr std::uint16_t PenSolid = 0;
+inline constexpr std::uint16_t PenNull = 5;
+// The low bits of a pen's style name its kind; the bits above are its line
+// ends and joins, which a 1-pixel pen does not show.
+inline constexpr std::uint16_t PenStyleMask = 0x00FF;
 
 } // namespace wmf

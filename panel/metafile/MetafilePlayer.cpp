@@ -1,18 +1,48 @@
 #include "MetafilePlayer.h"
 
 #include "MetafileFormat.h"
+#include "TwipsPerPixel.h"
+#include "WholeDivision.h"
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace {
 
+struct Brush {
+    Rgb colour;
+};
+
+struct Pen {
+    std::optional<Rgb> colour; // none: the null pen draws nothing
+};
+
+using GdiObject = std::variant<Brush, Pen>;
+
+Rgb fromColourRef(std::uint32_t ref) { // 0x00BBGGRR
+    return {static_cast<std::uint8_t>(ref), static_cast<std::uint8_t>(ref >> 8),
+            static_cast<std::uint8_t>(ref >> 16)};
+}
+
+// n / d as GDI maps a point from the window to the device: to the nearest
+// pixel, halves upwards. Far beyond any picture the panel draws, it is held
+// back, which keeps the arithmetic of the scan converter small.
+int toDevice(std::int64_t n, std::int64_t d) {
+    constexpr std::int64_t Limit = 1 << 24;
+    return static_cast<int>(std::clamp(roundDiv(n, d), -Limit, Limit));
+}
+
 // The part of a device context the known records change.
 class PlaybackState {
 public:
-    explicit PlaybackState(const Metafile& file)
+    PlaybackState(const Metafile& file, const Drawing& target)
         : frame_(file.frame)
+        , widthPixels_(target.widthPixels)
+        , heightPixels_(target.heightPixels)
         , objects_(static_cast<std::size_t>(file.objectSlots)) {
         // Until the file says otherwise its units are the frame's own.
         windowOrgX_ = frame_.left;
@@ -24,16 +54,46 @@ public:
     void play(const MetafileRecord& record, Drawing& out);
 
 private:
-    void createBrush(ParamReader& params);
-    std::optional<Rgb>& objectAt(std::uint16_t index);
+    void createObject(GdiObject object);
+    std::optional<GdiObject>& objectAt(std::uint16_t index);
+    void drawPolygon(ParamReader& params, Drawing& out) const;
     TwipPoint toTwips(int x, int y) const;
+    PixelPoint toPixels(int x, int y) const;
 
     PlaceableFrame frame_;
+    int widthPixels_, heightPixels_;
     int windowOrgX_, windowOrgY_, windowExtX_, windowExtY_;
     FillRule fillRule_ = FillRule::Alternate;
-    Rgb brush_{255, 255, 255};                // a new device context paints with a white brush
-    std::vector<std::optional<Rgb>> objects_; // brushes by object index
+    Brush brush_{{255, 255, 255}};
+    Pen pen_{Rgb{0, 0, 0}};
+    std::vector<std::optional<GdiObject>> objects_; // by object index
 };
+
+Brush readBrush(ParamReader& params) {
+    const std::uint16_t style = params.u16();
+    const std::uint32_t colourRef = params.u32();
+    if (style != wmf::BrushSolid) {
+        throw MetafileError("only solid brushes are supported");
+    }
+    return {fromColourRef(colourRef)};
+}
+
+Pen readPen(ParamReader& params) {
+    const std::uint16_t style = params.u16() & wmf::PenStyleMask;
+    const int width = params.i16();
+    params.i16(); // the height of the width point, unused
+    const std::uint32_t colourRef = params.u32();
+    if (style == wmf::PenNull) {
+        return {};
+    }
+    if (style != wmf::PenSolid) {
+        throw MetafileError("only solid and null pens are supported");
+    }
+    if (width < 0 || width > 1) {
+        throw MetafileError("only pens of one pixel are supported, not " + std::to_string(width));
+    }
+    return {fromColourRef(colourRef)};
+}
 
 void PlaybackState::play(const MetafileRecord& record, Drawing& out) {
     ParamReader params(record);
@@ -63,67 +123,74 @@ void PlaybackState::play(const MetafileRecord& record, Drawing& out) {
         return;
     }
     case wmf::CreateBrushIndirect:
-        createBrush(params);
+        createObject(readBrush(params));
+        return;
+    case wmf::CreatePenIndirect:
+        createObject(readPen(params));
         return;
     case wmf::SelectObject: {
-        const auto& brush = objectAt(params.u16());
-        if (!brush) {
+        const auto& object = objectAt(params.u16());
+        if (!object) {
             throw MetafileError("selects an object that does not exist");
         }
-        brush_ = *brush;
+        if (const auto* brush = std::get_if<Brush>(&*object)) {
+            brush_ = *brush;
+        } else {
+            pen_ = std::get<Pen>(*object);
+        }
         return;
     }
     case wmf::DeleteObject: {
-        auto& brush = objectAt(params.u16());
-        if (!brush) {
+        // Frees the place in the table; an object still selected stays in
+        // use until another replaces it, as in a device context.
+        auto& object = objectAt(params.u16());
+        if (!object) {
             throw MetafileError("deletes an object that does not exist");
         }
-        brush.reset();
+        object.reset();
         return;
     }
-    case wmf::Polygon: {
-        const std::uint16_t count = params.u16();
-        if (params.wordsLeft() < std::size_t{count} * 2) {
-            throw MetafileError("polygon has fewer points than it counts");
-        }
-        FilledPolygon polygon{brush_, fillRule_, {}};
-        polygon.points.reserve(count);
-        for (int i = 0; i < count; ++i) {
-            const int x = params.i16();
-            polygon.points.push_back(toTwips(x, params.i16()));
-        }
-        out.polygons.push_back(std::move(polygon));
+    case wmf::Polygon:
+        drawPolygon(params, out);
         return;
-    }
     default:
         throw MetafileError("unsupported record function " + std::to_string(record.function));
     }
 }
 
-void PlaybackState::createBrush(ParamReader& params) {
-    const std::uint16_t style = params.u16();
-    const std::uint32_t colourRef = params.u32(); // 0x00BBGGRR
-    if (style != wmf::BrushSolid) {
-        throw MetafileError("only solid brushes are supported");
-    }
-    const Rgb colour{static_cast<std::uint8_t>(colourRef),
-                     static_cast<std::uint8_t>(colourRef >> 8),
-                     static_cast<std::uint8_t>(colourRef >> 16)};
-    // A new object takes the lowest free place in the object table.
+// A new object takes the lowest free place in the object table.
+void PlaybackState::createObject(GdiObject object) {
     for (auto& slot : objects_) {
         if (!slot) {
-            slot = colour;
+            slot = object;
             return;
         }
     }
     throw MetafileError("more objects than the header declares");
 }
 
-std::optional<Rgb>& PlaybackState::objectAt(std::uint16_t index) {
+std::optional<GdiObject>& PlaybackState::objectAt(std::uint16_t index) {
     if (index >= objects_.size()) {
         throw MetafileError("object index " + std::to_string(index) + " out of range");
     }
     return objects_[index];
+}
+
+void PlaybackState::drawPolygon(ParamReader& params, Drawing& out) const {
+    const std::uint16_t count = params.u16();
+    if (params.wordsLeft() < std::size_t{count} * 2) {
+        throw MetafileError("polygon has fewer points than it counts");
+    }
+    FilledPolygon polygon{brush_.colour, pen_.colour, fillRule_, {}, {}};
+    polygon.points.reserve(count);
+    polygon.pixels.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const int x = params.i16();
+        const int y = params.i16();
+        polygon.points.push_back(toTwips(x, y));
+        polygon.pixels.push_back(toPixels(x, y));
+    }
+    out.polygons.push_back(std::move(polygon));
 }
 
 // The window (logical units) maps onto the frame, whose units become twips.
@@ -133,12 +200,23 @@ TwipPoint PlaybackState::toTwips(int x, int y) const {
             (y - windowOrgY_) * double(frame_.height()) / windowExtY_ * twipsPerUnit};
 }
 
+// The window maps onto the whole picture at its natural size, the viewport
+// a program sets to show a placeable metafile there.
+PixelPoint PlaybackState::toPixels(int x, int y) const {
+    return {toDevice(std::int64_t{x - windowOrgX_} * widthPixels_, windowExtX_),
+            toDevice(std::int64_t{y - windowOrgY_} * heightPixels_, windowExtY_)};
+}
+
 } // namespace
 
 Drawing playMetafile(const Metafile& file) {
     const double twipsPerUnit = 1440.0 / file.frame.unitsPerInch;
-    Drawing drawing{file.frame.width() * twipsPerUnit, file.frame.height() * twipsPerUnit, {}};
-    PlaybackState state(file);
+    Drawing drawing;
+    drawing.widthTwips = file.frame.width() * twipsPerUnit;
+    drawing.heightTwips = file.frame.height() * twipsPerUnit;
+    drawing.widthPixels = static_cast<int>(std::lround(drawing.widthTwips / TwipsPerPixel));
+    drawing.heightPixels = static_cast<int>(std::lround(drawing.heightTwips / TwipsPerPixel));
+    PlaybackState state(file, drawing);
     for (const auto& record : file.records) {
         state.play(record, drawing);
     }

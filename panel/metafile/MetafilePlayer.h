@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <span>
 
-// Plays the records of a placeable metafile the way a fresh device context
-// would, onto the metafile's own frame. Only the records that filled-polygon
-// drawings need are known; any other record, or a record that breaks the
-// rules (an unknown object, a zero window extent), throws MetafileError.
+// Plays the records of a placeable metafile onto the metafile's own frame,
+// starting from a new device context's objects: a white solid brush, a black
+// 1-pixel solid pen and the alternate fill rule. Only the records that
+// filled-polygon drawings need are known; any other record, or a record that
+// breaks the rules (an unknown object, a zero window extent, a pen wider than a
+// pixel), throws MetafileError.
 Drawing playMetafile(const Metafile& file);
 
 // Reads and plays in one step.

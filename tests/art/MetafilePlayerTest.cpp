@@ -34,6 +34,34 @@ TEST(MetafilePlayer, MapsTheWindowOntoTheFrameInTwips) {
     using P = std::vector<std::pair<double, double>>;
     EXPECT_EQ(pointsOf(drawing.polygons[0]), (P{{0, 0}, {1440, 720}}));
     EXPECT_EQ(pointsOf(drawing.polygons[1]), (P{{0, 0}, {1440, 0}, {1440, 720}, {720, 360}}));
+    EXPECT_EQ(drawing.widthPixels, 96);
+    EXPECT_EQ(drawing.heightPixels, 48);
+    using Px = std::vector<PixelPoint>;
+    EXPECT_EQ(drawing.polygons[1].pixels, (Px{{0, 0}, {96, 0}, {96, 48}, {48, 24}}));
+}
+
+// The window maps onto the picture's natural size and every corner lands on
+// the nearest pixel, a corner exactly halfway on the one below or right of it.
+TEST(MetafilePlayer, PlacesCornersOnTheNearestPixelOfTheNaturalSize) {
+    MetafileBuilder file;
+    file.right = 1188; // 79.2 pixels: the picture is 79 across
+    file.bottom = 1875;
+    file.add(wmf::SetMapMode, {wmf::MapModeAnisotropic})
+        .add(wmf::SetWindowOrg, {604, 49})
+        .add(wmf::SetWindowExt, {126, 80})
+        .add(wmf::Polygon, polygonWords({{49, 604}, {89, 667}, {129, 730}, {50, 605}, {48, 603}}));
+    const Drawing drawing = playMetafile(file.build());
+    EXPECT_EQ(drawing.widthPixels, 79);
+    EXPECT_EQ(drawing.heightPixels, 125);
+    using Px = std::vector<PixelPoint>;
+    // 40 * 79 / 80 = 39.5 and 63 * 125 / 126 = 62.5; 1 * 79 / 80 = 0.99.
+    EXPECT_EQ(drawing.polygons.at(0).pixels, (Px{{0, 0}, {40, 63}, {79, 125}, {1, 1}, {-1, -1}}));
+
+    MetafileBuilder upsideDown; // a negative extent turns the picture over
+    upsideDown.add(wmf::SetWindowOrg, {96, 0})
+        .add(wmf::SetWindowExt, {-96, 96})
+        .add(wmf::Polygon, polygonWords({{0, 96}, {48, 0}}));
+    EXPECT_EQ(playMetafile(upsideDown.build()).polygons.at(0).pixels, (Px{{0, 0}, {48, 96}}));
 }
 
 TEST(MetafilePlayer, FillsWithTheSelectedBrushAndFillRule) {
@@ -59,12 +87,62 @@ TEST(MetafilePlayer, FillsWithTheSelectedBrushAndFillRule) {
     EXPECT_EQ(drawing.polygons[2].rule, FillRule::Winding);
 }
 
+// Parameters of a pen record: style, width, colour as 0xBBGGRR.
+std::vector<int> penWords(int style, int width, int bgr = 0) {
+    return {style, width, 0, bgr & 0xFFFF, bgr >> 16};
+}
+
+TEST(MetafilePlayer, OutlinesWithTheSelectedPen) {
+    const auto triangle = polygonWords({{0, 0}, {10, 0}, {0, 10}});
+    MetafileBuilder file;
+    file.objectSlots = 3;
+    file.add(wmf::Polygon, triangle)                              // a fresh context's black pen
+        .add(wmf::CreatePenIndirect, penWords(wmf::PenNull, 0))   // slot 0
+        .add(wmf::CreateBrushIndirect, solidBrushWords(0x00FF00)) // slot 1
+        .add(wmf::CreatePenIndirect, penWords(wmf::PenSolid, 1, 0xFF)) // slot 2, red
+        .add(wmf::SelectObject, {0})
+        .add(wmf::Polygon, triangle)
+        .add(wmf::SelectObject, {2})
+        .add(wmf::SelectObject, {1}) // a brush leaves the pen as it is
+        .add(wmf::Polygon, triangle)
+        .add(wmf::DeleteObject, {0})
+        .add(wmf::CreatePenIndirect, penWords(0x0200 | wmf::PenSolid, 0, 0xFF0000)) // flat ends
+        .add(wmf::SelectObject, {0})
+        .add(wmf::Polygon, triangle);
+
+    const Drawing drawing = playMetafile(file.build());
+    ASSERT_EQ(drawing.polygons.size(), 4u);
+    EXPECT_EQ(drawing.polygons[0].outline, (Rgb{0, 0, 0}));
+    EXPECT_EQ(drawing.polygons[1].outline, std::nullopt) << "the null pen draws no outline";
+    EXPECT_EQ(drawing.polygons[2].outline, (Rgb{255, 0, 0}));
+    EXPECT_EQ(drawing.polygons[2].colour, (Rgb{0, 255, 0}));
+    EXPECT_EQ(drawing.polygons[3].outline, (Rgb{0, 0, 255}));
+}
+
 // A 20 x 20 pixel square with a square hole, both rings drawn the same way
-// round and joined at a corner.
+// round and joined at a corner, filled without an outline.
 Drawing squareWithHole(FillRule rule) {
-    const std::vector<TwipPoint> rings{{0, 0},   {300, 0},  {300, 300}, {0, 300},  {0, 0},
-                                       {75, 75}, {225, 75}, {225, 225}, {75, 225}, {75, 75}};
-    return {300, 300, {{{200, 0, 0}, rule, rings}}};
+    MetafileBuilder file;
+    file.right = 300;
+    file.bottom = 300;
+    file.objectSlots = 2;
+    file.add(wmf::CreatePenIndirect, penWords(wmf::PenNull, 0))
+        .add(wmf::SelectObject, {0})
+        .add(wmf::CreateBrushIndirect, solidBrushWords(0xC80000))
+        .add(wmf::SelectObject, {1})
+        .add(wmf::SetPolyFillMode,
+             {rule == FillRule::Alternate ? wmf::FillAlternate : wmf::FillWinding})
+        .add(wmf::Polygon, polygonWords({{0, 0},
+                                         {300, 0},
+                                         {300, 300},
+                                         {0, 300},
+                                         {0, 0},
+                                         {75, 75},
+                                         {225, 75},
+                                         {225, 225},
+                                         {75, 225},
+                                         {75, 75}}));
+    return playMetafile(file.build());
 }
 
 TEST(DrawingRaster, FillsWithoutAntiAliasingByTheFillRule) {
@@ -85,6 +163,22 @@ TEST(DrawingRaster, FillsWithoutAntiAliasingByTheFillRule) {
     EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
     EXPECT_EQ(sharp.pixel(9, 9), qRgb(200, 0, 0)) << "the hole's edge falls between pixels";
     EXPECT_EQ(sharp.pixel(10, 10), 0u);
+}
+
+TEST(DrawingRaster, DrawsTheOutlineAtEveryRatio) {
+    MetafileBuilder file; // a fresh context's black pen round a white square
+    file.right = 300;
+    file.bottom = 300;
+    file.add(wmf::Polygon, polygonWords({{0, 0}, {150, 0}, {150, 150}, {0, 150}}));
+    const Drawing drawing = playMetafile(file.build());
+    const QImage plain = rasteriseDrawing(drawing);
+    EXPECT_EQ(plain.pixel(0, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(plain.pixel(10, 5), qRgb(0, 0, 0)) << "the pen sets the right edge the fill leaves";
+    EXPECT_EQ(plain.pixel(5, 5), qRgb(255, 255, 255));
+    EXPECT_EQ(plain.pixel(11, 5), 0u);
+    const QImage sharp = rasteriseDrawing(drawing, 2.0);
+    EXPECT_EQ(sharp.pixel(0, 10), qRgb(0, 0, 0));
+    EXPECT_EQ(sharp.pixel(10, 10), qRgb(255, 255, 255));
 }
 
 // Each case spoils a small valid metafile in one way.
@@ -178,6 +272,33 @@ const Spoiled SpoiledFiles[] = {
     {"hatched brush",
      [](auto& f) {
          f.add(wmf::CreateBrushIndirect, {2, 0, 0, 0});
+     }},
+    {"dashed pen",
+     [](auto& f) {
+         f.add(wmf::CreatePenIndirect, penWords(1, 1));
+     }},
+    {"pen wider than a pixel",
+     [](auto& f) {
+         f.add(wmf::CreatePenIndirect, penWords(wmf::PenSolid, 2));
+     }},
+    {"pen of negative width",
+     [](auto& f) {
+         f.add(wmf::CreatePenIndirect, penWords(wmf::PenSolid, -1));
+     }},
+    {"pen without its colour",
+     [](auto& f) {
+         f.add(wmf::CreatePenIndirect, {wmf::PenSolid, 1, 0});
+     }},
+    {"more pens than slots",
+     [](auto& f) {
+         f.add(wmf::CreatePenIndirect, penWords(wmf::PenNull, 0))
+             .add(wmf::CreatePenIndirect, penWords(wmf::PenNull, 0));
+     }},
+    {"selects a deleted pen",
+     [](auto& f) {
+         f.add(wmf::CreatePenIndirect, penWords(wmf::PenNull, 0))
+             .add(wmf::DeleteObject, {1})
+             .add(wmf::SelectObject, {1});
      }},
     {"unknown record",
      [](auto& f) {

@@ -47,8 +47,16 @@ TEST(PassengerFile, IsSolidPolygonsInTheirPlacesOnAnAnisotropicWindow) {
     std::set<QRgb> brushes;
     QRgb brush = 0xFFFFFFFF;
     bool mapped = false;
+    bool nullPen = false;
     int polygons = 0;
+    // What each place of the object table holds, and which are selected.
+    std::vector<int> table(file.objectSlots, -1); // -1 free, 0 pen, 1 brush
+    int selectedPen = -1;
+    int selectedBrush = -1;
+    long peakObjects = 0;
     for (const auto& record : file.records) {
+        peakObjects = std::max(peakObjects, long(std::count_if(table.begin(), table.end(),
+                                                               [](int t) { return t != -1; })));
         ParamReader params(record);
         switch (record.function) {
         case wmf::SetMapMode:
@@ -71,13 +79,37 @@ TEST(PassengerFile, IsSolidPolygonsInTheirPlacesOnAnAnisotropicWindow) {
             const std::uint32_t ref = params.u32();
             brush = qRgb(ref & 0xFF, (ref >> 8) & 0xFF, (ref >> 16) & 0xFF) & 0xFFFFFF;
             brushes.insert(brush);
+            const auto slot = std::find(table.begin(), table.end(), -1);
+            ASSERT_NE(slot, table.end()) << "more objects than the header declares";
+            *slot = 1;
             break;
         }
-        case wmf::SelectObject:
-        case wmf::DeleteObject:
+        case wmf::CreatePenIndirect: {
+            EXPECT_EQ(params.u16(), wmf::PenNull);
+            const auto slot = std::find(table.begin(), table.end(), -1);
+            ASSERT_NE(slot, table.end()) << "more objects than the header declares";
+            *slot = 0;
             break;
+        }
+        case wmf::SelectObject: {
+            const int slot = params.u16();
+            ASSERT_LT(slot, int(table.size()));
+            ASSERT_NE(table[slot], -1) << "selects nothing";
+            (table[slot] == 0 ? selectedPen : selectedBrush) = slot;
+            nullPen = nullPen || table[slot] == 0;
+            break;
+        }
+        case wmf::DeleteObject: {
+            const int slot = params.u16();
+            ASSERT_LT(slot, int(table.size()));
+            EXPECT_NE(slot, selectedPen) << "deletes the selected pen";
+            EXPECT_NE(slot, selectedBrush) << "deletes the selected brush";
+            table[slot] = -1;
+            break;
+        }
         case wmf::Polygon: {
             ASSERT_TRUE(mapped) << "drawn before the window is set";
+            ASSERT_TRUE(nullPen) << "drawn with an outline";
             EXPECT_EQ(polygons++ == 0, brush == 0) << "the black silhouette comes first, alone";
             const auto extent = std::find_if(std::begin(Extents), std::end(Extents),
                                              [&](const Extent& e) { return e.colour == brush; });
@@ -95,7 +127,8 @@ TEST(PassengerFile, IsSolidPolygonsInTheirPlacesOnAnAnisotropicWindow) {
             ADD_FAILURE() << "unexpected record " << record.function;
         }
     }
-    EXPECT_EQ(brushes.size(), std::size(Extents)) << "eleven solid colours, no pen";
+    EXPECT_EQ(brushes.size(), std::size(Extents)) << "eleven solid colours";
+    EXPECT_EQ(peakObjects, file.objectSlots) << "the header declares the places the file uses";
 }
 
 TEST(PassengerFile, PaintsEveryColourOnTheSilhouette) {

@@ -33,6 +33,32 @@ private:
     std::uint32_t largestWords_ = 0;
 };
 
+// Places in the player's object table: a new object takes the lowest free
+// one, as the player assigns them.
+class ObjectTable {
+public:
+    int create() {
+        const auto free = std::find(used_.begin(), used_.end(), false);
+        const auto at = static_cast<int>(free - used_.begin());
+        if (free == used_.end()) {
+            used_.push_back(true);
+        } else {
+            *free = true;
+        }
+        return at;
+    }
+    void free(int at) { used_[static_cast<std::size_t>(at)] = false; }
+    std::size_t tableSize() const { return used_.size(); }
+
+private:
+    std::vector<bool> used_;
+};
+
+// A null pen's parameters: style, width as a point, colour in two words.
+std::vector<int> nullPen() {
+    return {wmf::PenNull, 0, 0, 0, 0};
+}
+
 // A solid brush's parameters: style, colour as 0x00BBGGRR in two words, hatch.
 std::vector<int> solidBrush(const Rgb& c) {
     const std::uint32_t ref = c.red | (c.green << 8) | (static_cast<std::uint32_t>(c.blue) << 16);
@@ -70,25 +96,29 @@ std::vector<std::uint8_t> encodePlaceableMetafile(const VectorArt& art) {
     records.add(wmf::SetWindowExt, {art.extentY, art.extentX});
     records.add(wmf::SetPolyFillMode, {wmf::FillAlternate});
 
-    // One brush is selected at a time: a new colour takes the free one of two
-    // object places, then the old brush is deleted.
+    // No outline: a null pen, selected before anything is drawn.
+    ObjectTable objects;
+    records.add(wmf::CreatePenIndirect, nullPen());
+    records.add(wmf::SelectObject, {objects.create()});
+
+    // One brush is selected at a time: a new colour is created and selected,
+    // then the brush it replaced, no longer selected, is deleted. The last
+    // brush and the pen stay selected to the end; the player frees them.
     std::optional<Rgb> brush;
-    int slot = 1;
+    int brushSlot = -1;
     for (const FigurePart& part : art.parts) {
         if (brush != part.colour) {
             records.add(wmf::CreateBrushIndirect, solidBrush(part.colour));
-            const int freed = slot;
-            slot = brush ? 1 - slot : 0;
-            records.add(wmf::SelectObject, {slot});
+            const int created = objects.create();
+            records.add(wmf::SelectObject, {created});
             if (brush) {
-                records.add(wmf::DeleteObject, {freed});
+                records.add(wmf::DeleteObject, {brushSlot});
+                objects.free(brushSlot);
             }
             brush = part.colour;
+            brushSlot = created;
         }
         records.add(wmf::Polygon, polygonWords(joinRings(part.rings), art.originX, art.originY));
-    }
-    if (brush) {
-        records.add(wmf::DeleteObject, {slot});
     }
     records.add(wmf::EndOfFile, {});
 
@@ -107,7 +137,7 @@ std::vector<std::uint8_t> encodePlaceableMetafile(const VectorArt& art) {
     out.u16(wmf::MetaHeaderWords);
     out.u16(wmf::MetaVersion3);
     out.u32(wmf::MetaHeaderWords + records.totalWords());
-    out.u16(2); // objects alive at once: the selected brush and the next one
+    out.u16(static_cast<std::uint16_t>(objects.tableSize())); // places the records use
     out.u32(records.largestWords());
     out.u16(0); // unused
 

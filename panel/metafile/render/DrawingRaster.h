@@ -5,10 +5,11 @@
 #include <QImage>
 #include <QSize>
 
-// The drawing's size in logical pixels, one pixel per 15 twips.
+// The drawing's size in logical pixels: its natural size.
 QSize drawingPixelSize(const Drawing& drawing);
 
-// Paints the drawing's polygons, without anti-aliasing, onto a transparent
-// image of the drawing's size times `devicePixelRatio`; the image carries that
-// ratio, so it is drawn at the logical size and stays sharp on dense screens.
+// The drawing on a transparent image of its natural size times
+// `devicePixelRatio`, which the image carries, so it is drawn at the logical
+// size and stays sharp on dense screens. At ratio 1 these are the pixels GDI
+// would set; at other ratios Qt fills the polygons, without anti-aliasing.
 QImage rasteriseDrawing(const Drawing& drawing, double devicePixelRatio = 1.0);

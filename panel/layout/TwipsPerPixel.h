@@ -1,0 +1,4 @@
+#pragma once
+
+// Twips in one pixel at 96 dots per inch: 1440 twips make an inch.
+inline constexpr int TwipsPerPixel = 15;
