@@ -35,6 +35,21 @@ TEST(PixelGeometry, TwipsRoundToTheNearestPixel) {
     EXPECT_EQ(r.bottom(), 353);
 }
 
+TEST(PixelGeometry, ALinePaintsAsFarAsItsWidthPastItsEnds) {
+    const ControlEntry* line = findControl({"Line5"}); // (2520, 4080) to (3480, 3480), 3 wide
+    ASSERT_NE(line, nullptr);
+    const PixelRect r = surfacePixelBounds(*line);
+    EXPECT_EQ(r.left, 168 - 3);
+    EXPECT_EQ(r.top, 232 - 3);
+    EXPECT_EQ(r.right(), 232 + 3 + 1);
+    EXPECT_EQ(r.bottom(), 272 + 3 + 1);
+    const ControlEntry* label = findControl({"Label1"});
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(surfacePixelBounds(*label).width, pixelBounds(*label).width);
+    EXPECT_TRUE(isSurfaceKind(ControlKind::Image));
+    EXPECT_FALSE(isSurfaceKind(ControlKind::PictureBox));
+}
+
 TEST(LabelLayout, CentredLinesStandInTheMiddleOneLineHeightApart) {
     const auto lines = layOutLabel(
         label(10 * Px, 20 * Px, 5 * Px, 9 * Px, TextAlign::Centre, "ab cdef"), oneEach, 4);
