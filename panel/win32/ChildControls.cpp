@@ -55,7 +55,6 @@ void ChildControls::create(const ControlEntry& entry, HWND form, const PictureSt
                                 WS_CHILD | visible | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW,
                                 r.left, r.top, r.right - r.left, r.bottom - r.top, container,
                                 childId(entry), instance, nullptr);
-        setAccessibleName(child, accessibleCallName(entry.id.index));
         break;
     case ControlKind::TextBox:
         child = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", widen(s.caption).c_str(),
@@ -119,6 +118,15 @@ void ChildControls::setPicture(ControlId id, const PanelPicture* picture) {
     it->second = picture;
     if (HWND box = window(id)) {
         picturebox::setPicture(box, picture);
+    }
+}
+
+void ChildControls::nameCallButtons() const {
+    AccessibleNames names;
+    for (const ControlEntry& entry : controlTable()) {
+        if (entry.kind == ControlKind::PushButton) {
+            names.set(window(entry.id), accessibleCallName(entry.id.index));
+        }
     }
 }
 
