@@ -4,16 +4,13 @@
 #include "GdiColours.h"
 #include "PictureBox.h"
 #include "PixelGeometry.h"
+#include "WideText.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::wstring widen(std::string_view text) {
-    return {text.begin(), text.end()}; // the captions are plain ASCII
-}
 
 std::wstring accessibleCallName(int index) {
     return index < 6 ? L"Call floor " + std::to_wstring(index)

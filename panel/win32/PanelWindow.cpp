@@ -5,6 +5,7 @@
 #include "PictureBox.h"
 #include "PixelGeometry.h"
 #include "SurfacePainter.h"
+#include "WideText.h"
 
 #include <windowsx.h>
 
@@ -26,10 +27,6 @@ constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHI
 
 UINT_PTR timerId(const ControlEntry& entry) {
     return static_cast<UINT_PTR>(ChildControls::FirstChildId + entry.number);
-}
-
-std::wstring widen(std::string_view text) {
-    return {text.begin(), text.end()};
 }
 
 } // namespace
