@@ -91,3 +91,10 @@ package-test: package
 	./scripts/install-packages.sh $(PKG_CHECKS) xvfb xauth xdotool
 	tests/package/check-deb.sh $(PKG_BUILD)
 	tests/package/install-test.sh $(PKG_BUILD)
+
+windows-package: windows
+	cmake -DEXE=build-win/pelmo-lift.exe -P packaging/windows-zip.cmake
+
+windows-package-test: windows-package
+	./scripts/install-packages.sh wine wine64 xvfb xauth xdotool unzip
+	tests/package/windows-zip-test.sh build-win
