@@ -2,6 +2,7 @@
 
 #include "ControlTable.h"
 
+#include <algorithm>
 #include <cmath>
 
 // The one place where the design's twips become pixels: 15 twips each at 96
@@ -21,9 +22,12 @@ struct PixelRect {
     int bottom() const { return top + height; }
 };
 
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
+// A line's two end points.
+struct PixelLine {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
 };
 
 // A control's rectangle, relative to its container's inside.
@@ -32,9 +36,27 @@ inline PixelRect pixelBounds(const ControlEntry& entry) {
             toPixels(entry.height)};
 }
 
-inline PixelPoint lineStartPixels(const ControlEntry& line) {
-    return {toPixels(line.x1()), toPixels(line.y1())};
+inline PixelLine linePixels(const ControlEntry& line) {
+    return {toPixels(line.x1()), toPixels(line.y1()), toPixels(line.x2()), toPixels(line.y2())};
 }
-inline PixelPoint lineEndPixels(const ControlEntry& line) {
-    return {toPixels(line.x2()), toPixels(line.y2())};
+
+// Whether `kind` is painted on the window's own surface rather than being a
+// child window.
+inline bool isSurfaceKind(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::Line || kind == ControlKind::Shape ||
+           kind == ControlKind::Image;
+}
+
+// The pixels a surface control may paint: its box, or a line with its width
+// (the round ends reach past the end points).
+inline PixelRect surfacePixelBounds(const ControlEntry& entry) {
+    if (entry.kind != ControlKind::Line) {
+        return pixelBounds(entry);
+    }
+    const PixelLine l = linePixels(entry);
+    const int reach = entry.settings.borderPixels;
+    const int left = std::min(l.x1, l.x2) - reach;
+    const int top = std::min(l.y1, l.y2) - reach;
+    return {left, top, std::max(l.x1, l.x2) + reach + 1 - left,
+            std::max(l.y1, l.y2) + reach + 1 - top};
 }

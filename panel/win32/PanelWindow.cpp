@@ -35,6 +35,10 @@ PanelWindow::PanelWindow(HWND window)
     , editBack_(CreateSolidBrush(toColorRef(TextBoxBack)))
     , panel_(*this, clock_) {}
 
+PanelWindow::~PanelWindow() {
+    DeleteObject(editBack_);
+}
+
 PanelWindow* PanelWindow::of(HWND window) {
     if (!window) {
         return nullptr;
@@ -127,7 +131,7 @@ void PanelWindow::PaintContent(HDC dc, const RECT& dirty) const {
     SurfacePainter surface(dc, fonts_);
     const auto table = controlTable();
     for (auto it = table.rbegin(); it != table.rend(); ++it) {
-        if (!SurfacePainter::isSurfaceKind(it->kind)) {
+        if (!isSurfaceKind(it->kind)) {
             continue;
         }
         const RECT bounds = SurfacePainter::bounds(*it);
