@@ -71,3 +71,39 @@ windows:
 windows-test:
 	./scripts/install-packages.sh $(WINDOWS_PACKAGES) wine wine64 xvfb xauth
 	scripts/run-windows-tests.sh build-win $(CMAKE_FLAGS)
+
+# --- Packages a user installs -----------------------------------------------
+# `make package`: build-pkg/pelmo-lift_<version>_<arch>.deb, built with
+# Debian's hardening flags, without the tests.
+# `make package-test`: the Debian tools check it, then it is installed, run,
+# clicked and removed again (as root: it changes the machine).
+# `make windows-package`: build-win/pelmo-lift-<version>-windows.zip.
+# `make windows-package-test`: the zip unpacked and its program run under Wine.
+PKG_BUILD ?= build-pkg
+PKG_TOOLS := dpkg-dev file
+PKG_CHECKS := lintian appstream desktop-file-utils imagemagick
+# Debian's own build flags (hardening included), as its packages get them.
+BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+DEB_FLAGS = "-DCMAKE_CXX_FLAGS=$$($(BUILDFLAGS) CXXFLAGS) $$($(BUILDFLAGS) CPPFLAGS)" \
+	"-DCMAKE_EXE_LINKER_FLAGS=$$($(BUILDFLAGS) LDFLAGS)"
+
+.PHONY: package package-test windows-package windows-package-test
+
+package: deps
+	./scripts/install-packages.sh $(PKG_TOOLS)
+	cmake -S . -B $(PKG_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
+		$(DEB_FLAGS) $(CMAKE_FLAGS)
+	cmake --build $(PKG_BUILD) -j $(JOBS)
+	cd $(PKG_BUILD) && cpack
+
+package-test: package
+	./scripts/install-packages.sh $(PKG_CHECKS) xvfb xauth xdotool
+	tests/package/check-deb.sh $(PKG_BUILD)
+	tests/package/install-test.sh $(PKG_BUILD)
+
+windows-package: windows
+	cmake -DEXE=build-win/pelmo-lift.exe -P packaging/windows-zip.cmake
+
+windows-package-test: windows-package
+	./scripts/install-packages.sh wine wine64 xvfb xauth xdotool unzip
+	tests/package/windows-zip-test.sh build-win
