@@ -1,7 +1,7 @@
 #include "SurfacePainter.h"
 
 #include "LabelPainter.h"
-#include "SystemColours.h"
+#include "PanelLook.h"
 #include "Twips.h"
 
 #include <QPainter>
@@ -21,9 +21,9 @@ QRect surfaceBounds(const ControlEntry& entry) {
         .adjusted(-reach, -reach, reach, reach);
 }
 
-SurfacePainter::SurfacePainter(QPainter& painter, const QPalette& palette)
+SurfacePainter::SurfacePainter(QPainter& painter, const PanelLook& look)
     : painter_(painter)
-    , palette_(palette) {}
+    , look_(look) {}
 
 void SurfacePainter::paint(const ControlEntry& entry, const PictureRef& picture) {
     if (!entry.settings.visible) {
@@ -33,7 +33,7 @@ void SurfacePainter::paint(const ControlEntry& entry, const PictureRef& picture)
     painter_.setRenderHint(QPainter::Antialiasing, false);
     switch (entry.kind) {
     case ControlKind::Label:
-        paintLabel(painter_, entry, palette_);
+        paintLabel(painter_, entry, look_);
         break;
     case ControlKind::Line:
         paintLine(entry);
@@ -51,7 +51,7 @@ void SurfacePainter::paint(const ControlEntry& entry, const PictureRef& picture)
 }
 
 void SurfacePainter::paintLine(const ControlEntry& entry) {
-    QPen pen(toQColor(entry.settings.border.value_or(ShapeOutline), palette_));
+    QPen pen(look_.colour(entry.settings.border.value_or(ShapeOutline)));
     pen.setWidth(entry.settings.borderPixels);
     pen.setCapStyle(Qt::RoundCap);
     painter_.setPen(pen);
@@ -62,13 +62,13 @@ void SurfacePainter::paintShape(const ControlEntry& entry) {
     const ControlSettings& s = entry.settings;
     const QRect box = pixelRect(entry);
     if (s.opaqueBack && s.back) {
-        painter_.fillRect(box, toQColor(*s.back, palette_));
+        painter_.fillRect(box, look_.colour(*s.back));
     }
     if (s.fill) {
-        painter_.fillRect(box, toQColor(*s.fill, palette_));
+        painter_.fillRect(box, look_.colour(*s.fill));
     }
     // The outline lies inside the shape's bounds, whatever its width.
-    const QColor outline = toQColor(s.border.value_or(ShapeOutline), palette_);
+    const QColor outline = look_.colour(s.border.value_or(ShapeOutline));
     const int w = s.borderPixels;
     painter_.fillRect(QRect(box.left(), box.top(), box.width(), w), outline);
     painter_.fillRect(QRect(box.left(), box.bottom() - w + 1, box.width(), w), outline);

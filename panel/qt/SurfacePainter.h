@@ -3,9 +3,9 @@
 #include "ControlTable.h"
 #include "PanelPicture.h"
 
-#include <QPalette>
 #include <QRect>
 
+class PanelLook;
 class QPainter;
 
 // Paints the controls that live on the window's own surface: labels, lines,
@@ -13,7 +13,7 @@ class QPainter;
 // start, so that an earlier entry lies over a later one.
 class SurfacePainter {
 public:
-    SurfacePainter(QPainter& painter, const QPalette& palette);
+    SurfacePainter(QPainter& painter, const PanelLook& look);
 
     // `picture` is what an image shows now; other kinds ignore it.
     void paint(const ControlEntry& entry, const PictureRef& picture);
@@ -24,7 +24,7 @@ private:
     void paintImage(const ControlEntry& entry, const PictureRef& picture);
 
     QPainter& painter_;
-    const QPalette& palette_;
+    const PanelLook& look_;
 };
 
 // Whether `kind` is painted on the surface rather than being a child window.
