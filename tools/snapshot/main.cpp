@@ -1,8 +1,13 @@
-// pelmo-snapshot OUT.png [FLOOR]
+// pelmo-snapshot [--system-colours C0,C5,C8,C15,C18] OUT.png [FLOOR]
 // Renders the panel as it opens, or, given a floor, after the cabin has
 // travelled there, and saves it as a PNG. Runs without a screen.
+//
+// --system-colours paints with the given system colours 0, 5, 8, 15 and 18,
+// each RRGGBB in hex, instead of the palette's: the panel as another platform
+// colours it, for comparing the two pixel by pixel.
 
 #include "PanelSnapshot.h"
+#include "SystemColours.h"
 #include "WindowFont.h"
 
 #include <QApplication>
@@ -10,17 +15,36 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 
 int main(int argc, char* argv[]) {
+    const char* program = argv[0];
+    std::optional<SystemColours> colours;
+    if (argc > 2 && std::strcmp(argv[1], "--system-colours") == 0) {
+        colours = SystemColours::parse(argv[2]);
+        if (!colours) {
+            std::fprintf(stderr, "--system-colours takes five RRGGBB, separated by commas\n");
+            return 2;
+        }
+        argc -= 2;
+        argv += 2;
+    }
     if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s OUT.png [FLOOR]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--system-colours C0,C5,C8,C15,C18] OUT.png [FLOOR]\n",
+                     program);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    int qtArgc = 1;
+    char* qtArgv[] = {const_cast<char*>(program), nullptr};
+    QApplication app(qtArgc, qtArgv);
     registerWindowFont();
 
     PanelSnapshot snapshot;
+    if (colours) {
+        snapshot.window().setSystemColours(*colours);
+    }
     if (argc == 3) {
         const int floor = std::atoi(argv[2]);
         if (floor < 0 || floor > 5) {
