@@ -27,13 +27,14 @@ clean:
 # `make bench`: the benchmark table (also written to bench/RESULTS.md).
 # `make soak SOAK_SECONDS=600`: the real program clicked at random under Xvfb.
 # `make sanitize`: the tests built with AddressSanitizer and UBSan.
-# `make windows-test`: the toolkit-free parts cross-built and tested under Wine.
+# `make windows`: the Win32 panel cross-built with mingw-w64: build-win/pelmo-lift.exe.
+# `make windows-test`: the Windows build's tests, run under Wine.
 SOAK_SECONDS ?= 60
 SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:strict_string_checks=1 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: bench soak sanitize windows-test
+.PHONY: bench soak sanitize windows windows-test
 
 bench: deps
 	./scripts/install-packages.sh libbenchmark-dev libx11-dev
@@ -50,6 +51,14 @@ sanitize: deps
 	$(SANITIZE_ENV) cmake --build build-asan -j $(JOBS)
 	cd build-asan && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest
+
+windows:
+	./scripts/install-packages.sh $(WINDOWS_PACKAGES)
+	cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build build-win -j $(JOBS) --target pelmo-lift
+
 windows-test:
-	./scripts/install-packages.sh g++-mingw-w64-x86-64 googletest wine wine64
-	cross/run-windows-tests.sh build-win $(CMAKE_FLAGS)
+	./scripts/install-packages.sh $(WINDOWS_PACKAGES) wine wine64 xvfb xauth
+	scripts/run-windows-tests.sh build-win $(CMAKE_FLAGS)

@@ -1,27 +1,24 @@
 #pragma once
 
 #include "ControlTable.h"
+#include "PixelGeometry.h"
 
 #include <QPoint>
 #include <QRect>
 
-#include <cmath>
-
-// The one place where the design's twips become logical pixels (15 twips each
-// at 96 dots per inch; Qt scales the whole window on denser screens).
-
-inline int toPixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel));
-}
+// The control table's pixel geometry as Qt types (Qt scales the whole window
+// on denser screens).
 
 inline QRect pixelRect(const ControlEntry& entry) {
-    return {toPixels(entry.left), toPixels(entry.top), toPixels(entry.width),
-            toPixels(entry.height)};
+    const PixelRect r = pixelBounds(entry);
+    return {r.left, r.top, r.width, r.height};
 }
 
 inline QPoint lineStart(const ControlEntry& line) {
-    return {toPixels(line.x1()), toPixels(line.y1())};
+    const PixelPoint p = lineStartPixels(line);
+    return {p.x, p.y};
 }
 inline QPoint lineEnd(const ControlEntry& line) {
-    return {toPixels(line.x2()), toPixels(line.y2())};
+    const PixelPoint p = lineEndPixels(line);
+    return {p.x, p.y};
 }

@@ -13,7 +13,7 @@
 wine_build=$(cd "$1" && pwd)
 export WINEPREFIX=$wine_build/wine-prefix
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine_probe=$wine_build/tests_win32e2e_probe/wine-probe.exe
+wine_probe=$wine_build/tests/win32e2e/probe/wine-probe.exe
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix ..." >&2

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
-# Cross-builds the toolkit-free parts for Windows and runs their tests under
+# Cross-builds the Windows program and its tests and runs the tests under
 # Wine, in a Wine prefix of the build's own.
 #
-#   cross/run-windows-tests.sh [BUILD_DIR] [CMAKE_ARGS...]     (default build-win)
+#   scripts/run-windows-tests.sh [BUILD_DIR] [CMAKE_ARGS...]     (default build-win)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-$root/build-win}
 shift || true
 
-cmake -S "$root/cross" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)"
 
 # No display: Wine must not open windows or offer to download add-ons.

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ControlTable.h"
+#include "LabelWrap.h"
+#include "PixelGeometry.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Where each line of a label goes, in pixels of the window: the caption broken
+// by wrapCaption, each line left-aligned or centred in the label's box, one
+// line height below the last, and lines that start below the box left out.
+struct LabelLine {
+    int x = 0;
+    int top = 0;
+    std::string text;
+};
+
+std::vector<LabelLine> layOutLabel(const ControlEntry& label, const TextWidth& measure,
+                                   int lineHeight);
+
+// The words of a line and where each starts, counted from the line's start by
+// `measure`. A face whose widths differ from the measuring face still puts
+// every word in its column this way, which keeps the legends' bit diagrams.
+struct PlacedWord {
+    int x = 0;
+    std::string_view text;
+};
+
+std::vector<PlacedWord> placeWords(std::string_view line, const TextWidth& measure);

@@ -1,0 +1,132 @@
+#include "ChildControls.h"
+
+#include "AccessibleName.h"
+#include "GdiColours.h"
+#include "PictureBox.h"
+#include "PixelGeometry.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::wstring widen(std::string_view text) {
+    return {text.begin(), text.end()}; // the captions are plain ASCII
+}
+
+std::wstring accessibleCallName(int index) {
+    return index < 6 ? L"Call floor " + std::to_wstring(index)
+                     : L"Call lift to floor " + std::to_wstring(index - 6);
+}
+
+RECT rectOf(const ControlEntry& entry) {
+    const PixelRect r = pixelBounds(entry);
+    return {r.left, r.top, r.right(), r.bottom()};
+}
+
+HMENU childId(const ControlEntry& entry) {
+    return reinterpret_cast<HMENU>(
+        static_cast<INT_PTR>(ChildControls::FirstChildId + entry.number));
+}
+
+} // namespace
+
+ChildControls::ChildControls(HWND form, const PictureStore& pictures, HFONT font) {
+    for (const ControlEntry& entry : controlTable()) {
+        create(entry, form, pictures, font);
+    }
+    orderTabStops();
+}
+
+void ChildControls::create(const ControlEntry& entry, HWND form, const PictureStore& pictures,
+                           HFONT font) {
+    const ControlSettings& s = entry.settings;
+    const Key key = keyOf(entry.id);
+    HWND container = entry.container == Form1 ? form : window(entry.container);
+    const RECT r = rectOf(entry);
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(form, GWLP_HINSTANCE));
+    const DWORD visible = s.visible ? WS_VISIBLE : 0;
+    HWND child = nullptr;
+
+    switch (entry.kind) {
+    case ControlKind::PushButton:
+        child = CreateWindowExW(0, L"BUTTON", widen(s.caption).c_str(),
+                                WS_CHILD | visible | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW,
+                                r.left, r.top, r.right - r.left, r.bottom - r.top, container,
+                                childId(entry), instance, nullptr);
+        setAccessibleName(child, accessibleCallName(entry.id.index));
+        break;
+    case ControlKind::TextBox:
+        child = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", widen(s.caption).c_str(),
+                                WS_CHILD | visible | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, r.left,
+                                r.top, r.right - r.left, r.bottom - r.top, container,
+                                childId(entry), instance, nullptr);
+        break;
+    case ControlKind::PictureBox:
+        pictures_[key] = pictures.get(s.picture);
+        child = picturebox::create(container, FirstChildId + entry.number, r,
+                                   toColorRef(s.back.value_or(WindowBackground)), pictures_[key]);
+        break;
+    case ControlKind::Image:
+        pictures_[key] = pictures.get(s.picture);
+        return;
+    default:
+        return; // painted on the surface, or a timer
+    }
+    if (child) {
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        windows_[key] = child;
+    }
+}
+
+// Tab and the arrow keys follow the order of the windows: put the ones that
+// take the focus in the order of their tab positions. They overlap nothing,
+// so this changes no stacking that shows.
+void ChildControls::orderTabStops() {
+    std::vector<const ControlEntry*> stops;
+    for (const ControlEntry& entry : controlTable()) {
+        HWND w = window(entry.id);
+        if (w && (GetWindowLongW(w, GWL_STYLE) & WS_TABSTOP)) {
+            stops.push_back(&entry);
+        }
+    }
+    std::sort(stops.begin(), stops.end(),
+              [](const ControlEntry* a, const ControlEntry* b) { return a->tab < b->tab; });
+    HWND after = HWND_TOP;
+    for (const ControlEntry* entry : stops) {
+        HWND w = window(entry->id);
+        SetWindowPos(w, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = w;
+    }
+}
+
+HWND ChildControls::window(ControlId id) const {
+    const auto it = windows_.find(keyOf(id));
+    return it == windows_.end() ? nullptr : it->second;
+}
+
+const PanelPicture* ChildControls::picture(ControlId id) const {
+    const auto it = pictures_.find(keyOf(id));
+    return it == pictures_.end() ? nullptr : it->second;
+}
+
+void ChildControls::setPicture(ControlId id, const PanelPicture* picture) {
+    const auto it = pictures_.find(keyOf(id));
+    if (it == pictures_.end()) {
+        return;
+    }
+    it->second = picture;
+    if (HWND box = window(id)) {
+        picturebox::setPicture(box, picture);
+    }
+}
+
+const ControlEntry* ChildControls::entryOfChildId(int id) {
+    for (const ControlEntry& entry : controlTable()) {
+        if (FirstChildId + entry.number == id) {
+            return &entry;
+        }
+    }
+    return nullptr;
+}

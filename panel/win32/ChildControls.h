@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ControlTable.h"
+#include "PanelPicture.h"
+
+#include <windows.h>
+
+#include <map>
+#include <string_view>
+#include <utility>
+
+// The child windows of Form1, built from the control table: the twelve
+// `Command1` buttons (owner-drawn BUTTON controls), `Text1` (an EDIT with the
+// sunken edge) and the picture boxes, each in its container, in tab order.
+// Also what each picture box and image shows at creation.
+class ChildControls {
+public:
+    using Key = std::pair<std::string_view, int>;
+    static Key keyOf(ControlId id) { return {id.name, id.index}; }
+
+    // Child window identifiers: the control's creation number plus this.
+    static constexpr int FirstChildId = 1000;
+
+    ChildControls(HWND form, const PictureStore& pictures, HFONT font);
+
+    HWND window(ControlId id) const;
+    const PanelPicture* picture(ControlId id) const;
+    void setPicture(ControlId id, const PanelPicture* picture);
+
+    // The table row of a child window identifier, or nullptr.
+    static const ControlEntry* entryOfChildId(int id);
+
+private:
+    void create(const ControlEntry& entry, HWND form, const PictureStore& pictures, HFONT font);
+    void orderTabStops();
+
+    std::map<Key, HWND> windows_;
+    std::map<Key, const PanelPicture*> pictures_;
+};

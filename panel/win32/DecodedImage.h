@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+// An image file decoded by the Windows Imaging Component into 32-bit
+// premultiplied BGRA rows, top row first. A GIF's transparent index comes out
+// with alpha 0, a bitmap's pixels all opaque.
+struct DecodedImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels; // 0xAARRGGBB, row by row
+
+    std::uint32_t at(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                      static_cast<std::size_t>(x)];
+    }
+};
+
+// Nothing when Windows cannot read the bytes. COM must be initialised.
+std::optional<DecodedImage> decodeImage(std::span<const std::uint8_t> file);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ControlTable.h"
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+// A picture one or more boxes show, drawn at its natural size with its
+// top-left corner at (x, y); transparent parts leave what is beneath. Boxes
+// share pictures: taking over another box's picture points at the same one.
+class PanelPicture {
+public:
+    virtual ~PanelPicture() = default;
+    virtual SIZE size() const = 0;
+    virtual void paint(HDC dc, int x, int y) const = 0;
+};
+
+// The twelve images of the design, read once from the program's resources.
+// A picture that cannot be read shows as nothing rather than stop the panel.
+class PictureStore {
+public:
+    explicit PictureStore(HINSTANCE instance);
+    ~PictureStore();
+    PictureStore(const PictureStore&) = delete;
+    PictureStore& operator=(const PictureStore&) = delete;
+
+    // Null for Picture::None and for a picture that could not be read.
+    const PanelPicture* get(Picture which) const;
+
+private:
+    std::array<std::unique_ptr<PanelPicture>, 12> pictures_;
+};
+
+// The window's icon at the given size, from the same resources.
+HICON loadPanelIcon(HINSTANCE instance, int size);

@@ -1,0 +1,317 @@
+#include "PanelWindow.h"
+
+#include "ButtonFace.h"
+#include "GdiColours.h"
+#include "PictureBox.h"
+#include "PixelGeometry.h"
+#include "SurfacePainter.h"
+
+#include <windowsx.h>
+
+#include <string>
+
+namespace {
+
+constexpr ControlId Picture1{"Picture1"};
+constexpr ControlId Timer1{"Timer1"};
+constexpr ControlId Timer2{"Timer2"};
+
+// A fixed-size window with a caption, the system menu and its close box only.
+constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+
+UINT_PTR timerId(const ControlEntry& entry) {
+    return static_cast<UINT_PTR>(ChildControls::FirstChildId + entry.number);
+}
+
+std::wstring widen(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
+} // namespace
+
+PanelWindow::PanelWindow(HWND window)
+    : hwnd_(window)
+    , pictures_(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)))
+    , editBack_(CreateSolidBrush(toColorRef(TextBoxBack)))
+    , panel_(*this, clock_) {}
+
+PanelWindow* PanelWindow::of(HWND window) {
+    if (!window) {
+        return nullptr;
+    }
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    if (std::wstring_view(name) != ClassName) {
+        return nullptr;
+    }
+    return reinterpret_cast<PanelWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+HWND PanelWindow::create(HINSTANCE instance) {
+    picturebox::registerClass(instance);
+
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = PanelWindowProc;
+    wc.hInstance = instance;
+    wc.hIcon = loadPanelIcon(instance, GetSystemMetrics(SM_CXICON));
+    wc.hIconSm = loadPanelIcon(instance, GetSystemMetrics(SM_CXSMICON));
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.lpszClassName = ClassName;
+    RegisterClassExW(&wc);
+
+    const WindowSettings& form = form1Settings();
+    RECT frame{0, 0, toPixels(form.clientWidth), toPixels(form.clientHeight)};
+    AdjustWindowRectEx(&frame, FormStyle, FALSE, 0);
+    return CreateWindowExW(0, ClassName, widen(form.caption).c_str(), FormStyle, CW_USEDEFAULT,
+                           CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                           nullptr, nullptr, instance, nullptr);
+}
+
+// --- PanelView ---------------------------------------------------------------
+
+void PanelWindow::setCabinTop(int twips) {
+    cabinTopTwips_ = twips;
+    HWND cabin = control(Picture1);
+    if (!cabin) {
+        return;
+    }
+    RECT r{};
+    GetWindowRect(cabin, &r);
+    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
+    const int y = toPixels(twips);
+    if (r.top != y) {
+        SetWindowPos(cabin, nullptr, r.left, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void PanelWindow::takePicture(ControlId to, ControlId from) {
+    const PanelPicture* picture = pictureOf(from);
+    if (pictureOf(to) == picture) {
+        return;
+    }
+    children_->setPicture(to, picture);
+    if (!control(to)) {
+        if (const ControlEntry* entry = findControl(to)) { // an image on the surface
+            const RECT r = SurfacePainter::bounds(*entry);
+            InvalidateRect(hwnd_, &r, FALSE);
+        }
+    }
+}
+
+void PanelWindow::setText1(const std::string& text) {
+    HWND edit = control({"Text1"});
+    if (!edit) {
+        return;
+    }
+    std::string now(static_cast<std::size_t>(GetWindowTextLengthA(edit)) + 1, '\0');
+    now.resize(static_cast<std::size_t>(GetWindowTextA(edit, now.data(), int(now.size()))));
+    if (now != text) {
+        SetWindowTextA(edit, text.c_str());
+    }
+}
+
+void PanelWindow::setTimer2Interval(int milliseconds) {
+    const ControlEntry* entry = findControl(Timer2);
+    if (entry && milliseconds != timer2Interval_) {
+        timer2Interval_ = milliseconds;
+        SetTimer(hwnd_, timerId(*entry), static_cast<UINT>(milliseconds), nullptr);
+    }
+}
+
+// --- Painting ----------------------------------------------------------------
+
+void PanelWindow::PaintContent(HDC dc, const RECT& dirty) const {
+    fillPixels(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
+               toColorRef(form1Settings().back));
+    SurfacePainter surface(dc, fonts_);
+    const auto table = controlTable();
+    for (auto it = table.rbegin(); it != table.rend(); ++it) {
+        if (!SurfacePainter::isSurfaceKind(it->kind)) {
+            continue;
+        }
+        const RECT bounds = SurfacePainter::bounds(*it);
+        RECT overlap;
+        if (IntersectRect(&overlap, &bounds, &dirty)) {
+            surface.paint(*it, pictureOf(it->id));
+        }
+    }
+}
+
+// --- Events ------------------------------------------------------------------
+
+void PanelWindow::OnCreate() {
+    children_ = std::make_unique<ChildControls>(hwnd_, pictures_, fonts_.window());
+    if (const ControlEntry* cabin = findControl(Picture1)) {
+        cabinTopTwips_ = cabin->top;
+    }
+    for (const ControlEntry& entry : controlTable()) {
+        if (entry.kind == ControlKind::Timer) {
+            SetTimer(hwnd_, timerId(entry), static_cast<UINT>(entry.settings.intervalMs), nullptr);
+            if (entry.id == Timer2) {
+                timer2Interval_ = entry.settings.intervalMs;
+            }
+        }
+    }
+}
+
+void PanelWindow::OnTimer(UINT id) {
+    const ControlEntry* entry = ChildControls::entryOfChildId(static_cast<int>(id));
+    if (!entry) {
+        return;
+    }
+    if (entry->id == Timer1) {
+        panel_.Timer1_Timer();
+        followTravel();
+    } else if (entry->id == Timer2) {
+        panel_.Timer2_Timer();
+    }
+}
+
+void PanelWindow::OnCommand(int id, UINT code) {
+    const ControlEntry* entry = ChildControls::entryOfChildId(id);
+    if (entry && entry->kind == ControlKind::PushButton &&
+        (code == BN_CLICKED || code == BN_DOUBLECLICKED)) {
+        panel_.Command1_Click(static_cast<std::int16_t>(entry->id.index));
+    }
+}
+
+void PanelWindow::onFrame() {
+    panel_.advanceTravel();
+    followTravel();
+}
+
+// Wake when the cabin is due a whole pixel further: every wake moves it.
+void PanelWindow::followTravel() {
+    if (panel_.travelling()) {
+        frames_.arm(panel_.untilAhead(TwipsPerPixel));
+    } else {
+        frames_.cancel();
+    }
+}
+
+void PanelWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    const ControlEntry* entry = ChildControls::entryOfChildId(static_cast<int>(item.CtlID));
+    if (entry && entry->kind == ControlKind::PushButton) {
+        drawButtonFace(item, toColorRef(entry->settings.back.value_or(ScrollBar)), fonts_.window());
+    }
+}
+
+HBRUSH PanelWindow::OnCtlColorEdit(HDC dc) {
+    const ControlEntry* entry = findControl({"Text1"});
+    SetTextColor(dc, toColorRef(entry ? entry->settings.fore.value_or(WindowText) : WindowText));
+    SetBkColor(dc, toColorRef(TextBoxBack));
+    return editBack_;
+}
+
+// The focus comes back to the control that had it when the window lost it, as
+// in a dialog.
+void PanelWindow::OnActivate(bool active) {
+    if (!active) {
+        HWND focus = GetFocus();
+        focus_ = focus && IsChild(hwnd_, focus) ? focus : nullptr;
+    }
+}
+
+void PanelWindow::OnSetFocus() {
+    HWND target = focus_ ? focus_ : GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    if (target) {
+        SetFocus(target);
+    }
+}
+
+// --- The window procedure ------------------------------------------------------
+// Each message goes to a small handler; the instance hangs on the window from
+// WM_NCCREATE to WM_NCDESTROY.
+
+namespace {
+
+PanelWindow* self(HWND window) {
+    return reinterpret_cast<PanelWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+BOOL OnNCCreate(HWND window, LPCREATESTRUCTW create) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new PanelWindow(window)));
+    return FORWARD_WM_NCCREATE(window, create, DefWindowProcW); // sets the caption
+}
+
+void OnNCDestroy(HWND window) {
+    delete self(window);
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+}
+
+BOOL OnCreate(HWND window, LPCREATESTRUCTW) {
+    self(window)->OnCreate();
+    return TRUE;
+}
+
+void OnPaint(HWND window) {
+    PAINTSTRUCT ps;
+    BeginPaint(window, &ps);
+    self(window)->PaintContent(ps.hdc, ps.rcPaint);
+    EndPaint(window, &ps);
+}
+
+void OnPrintClient(HWND window, HDC dc) {
+    RECT client{};
+    GetClientRect(window, &client);
+    self(window)->PaintContent(dc, client);
+}
+
+BOOL OnEraseBkgnd(HWND, HDC) {
+    return TRUE; // PaintContent covers what it repaints
+}
+
+void OnTimer(HWND window, UINT id) {
+    self(window)->OnTimer(id);
+}
+
+void OnCommand(HWND window, int id, HWND, UINT code) {
+    self(window)->OnCommand(id, code);
+}
+
+void OnDrawItem(HWND window, const DRAWITEMSTRUCT* item) {
+    self(window)->OnDrawItem(*item);
+}
+
+HBRUSH OnCtlColorEdit(HWND window, HDC dc, HWND, int) {
+    return self(window)->OnCtlColorEdit(dc);
+}
+
+void OnActivate(HWND window, UINT state, HWND, BOOL) {
+    self(window)->OnActivate(state != WA_INACTIVE);
+}
+
+void OnSetFocus(HWND window, HWND) {
+    self(window)->OnSetFocus();
+}
+
+void OnDestroy(HWND) {
+    PostQuitMessage(0);
+}
+
+} // namespace
+
+LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_NCCREATE && !self(window)) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    switch (message) {
+        HANDLE_MSG(window, WM_NCCREATE, OnNCCreate);
+        HANDLE_MSG(window, WM_NCDESTROY, OnNCDestroy);
+        HANDLE_MSG(window, WM_CREATE, OnCreate);
+        HANDLE_MSG(window, WM_PAINT, OnPaint);
+        HANDLE_MSG(window, WM_ERASEBKGND, OnEraseBkgnd);
+        HANDLE_MSG(window, WM_TIMER, OnTimer);
+        HANDLE_MSG(window, WM_COMMAND, OnCommand);
+        HANDLE_MSG(window, WM_DRAWITEM, OnDrawItem);
+        HANDLE_MSG(window, WM_CTLCOLOREDIT, OnCtlColorEdit);
+        HANDLE_MSG(window, WM_ACTIVATE, OnActivate);
+        HANDLE_MSG(window, WM_SETFOCUS, OnSetFocus);
+        HANDLE_MSG(window, WM_DESTROY, OnDestroy);
+    case WM_PRINTCLIENT:
+        OnPrintClient(window, reinterpret_cast<HDC>(wParam));
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}

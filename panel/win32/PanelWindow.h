@@ -1,0 +1,77 @@
+#pragma once
+
+#include "ChildControls.h"
+#include "FrameTimer.h"
+#include "LiftPanel.h"
+#include "MonotonicClock.h"
+#include "PanelPicture.h"
+#include "PanelView.h"
+#include "WindowFonts.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+// `Form1`: the panel window, built from the control table, with the panel
+// behind it. Buttons, picture boxes and the text box are child windows;
+// labels, lines, shapes and images are painted on the window's own surface.
+// The instance belongs to its window (GWLP_USERDATA) and goes with it.
+class PanelWindow final : public PanelView {
+public:
+    static constexpr const wchar_t* ClassName = L"PelmoLiftPanel";
+
+    // Creates the window, hidden, with its controls and timers running. COM
+    // must be initialised (the pictures are decoded through it).
+    static HWND create(HINSTANCE instance);
+    // The instance of a panel window; null once it is destroyed.
+    static PanelWindow* of(HWND window);
+
+    // PanelView
+    int cabinTop() const override { return cabinTopTwips_; }
+    void setCabinTop(int twips) override;
+    void takePicture(ControlId to, ControlId from) override;
+    void setText1(const std::string& text) override;
+    void setTimer2Interval(int milliseconds) override;
+
+    // The child window of a button, picture box or the text box; null otherwise.
+    HWND control(ControlId id) const { return children_->window(id); }
+    // What a picture box or image shows now.
+    const PanelPicture* pictureOf(ControlId id) const { return children_->picture(id); }
+    int timer2Interval() const { return timer2Interval_; }
+    const LiftPanel& panel() const { return panel_; }
+
+    // The travel's wake-up, for the message loop to wait on.
+    HANDLE frameHandle() const { return frames_.handle(); }
+    void onFrame();
+
+    // Paints the window's own surface within `dirty`, back to front.
+    void PaintContent(HDC dc, const RECT& dirty) const;
+
+    // Message handlers, called by the window procedure.
+    explicit PanelWindow(HWND window);
+    void OnCreate();
+    void OnTimer(UINT id);
+    void OnCommand(int id, UINT code);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    HBRUSH OnCtlColorEdit(HDC dc);
+    void OnActivate(bool active);
+    void OnSetFocus();
+
+private:
+    void followTravel();
+
+    HWND hwnd_;
+    PictureStore pictures_;
+    WindowFonts fonts_;
+    std::unique_ptr<ChildControls> children_;
+    HBRUSH editBack_;
+    HWND focus_ = nullptr; // the child that had the focus when the window lost it
+    int cabinTopTwips_ = 0;
+    int timer2Interval_ = 0;
+    SteadyClock clock_;
+    LiftPanel panel_;
+    FrameTimer frames_;
+};
+
+LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

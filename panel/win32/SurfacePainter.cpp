@@ -1,0 +1,92 @@
+#include "SurfacePainter.h"
+
+#include "GdiColours.h"
+#include "LabelText.h"
+#include "PixelGeometry.h"
+
+#include <algorithm>
+
+SurfacePainter::SurfacePainter(HDC dc, const WindowFonts& fonts)
+    : dc_(dc)
+    , fonts_(fonts) {}
+
+bool SurfacePainter::isSurfaceKind(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::Line || kind == ControlKind::Shape ||
+           kind == ControlKind::Image;
+}
+
+RECT SurfacePainter::bounds(const ControlEntry& entry) {
+    if (entry.kind != ControlKind::Line) {
+        const PixelRect r = pixelBounds(entry);
+        return {r.left, r.top, r.right(), r.bottom()};
+    }
+    const PixelPoint a = lineStartPixels(entry);
+    const PixelPoint b = lineEndPixels(entry);
+    const int reach = entry.settings.borderPixels; // round caps reach past the ends
+    return {std::min(a.x, b.x) - reach, std::min(a.y, b.y) - reach, std::max(a.x, b.x) + reach + 1,
+            std::max(a.y, b.y) + reach + 1};
+}
+
+void SurfacePainter::paint(const ControlEntry& entry, const PanelPicture* picture) {
+    if (!entry.settings.visible) {
+        return;
+    }
+    const int saved = SaveDC(dc_);
+    switch (entry.kind) {
+    case ControlKind::Label:
+        paintLabel(dc_, entry, fonts_);
+        break;
+    case ControlKind::Line:
+        paintLine(entry);
+        break;
+    case ControlKind::Shape:
+        paintShape(entry);
+        break;
+    case ControlKind::Image:
+        paintImage(entry, picture);
+        break;
+    default:
+        break;
+    }
+    RestoreDC(dc_, saved);
+}
+
+void SurfacePainter::paintLine(const ControlEntry& entry) {
+    // A geometric pen wider than one pixel has round ends and joins.
+    HPEN pen = CreatePen(PS_SOLID, entry.settings.borderPixels,
+                         toColorRef(entry.settings.border.value_or(ShapeOutline)));
+    SelectObject(dc_, pen);
+    const PixelPoint a = lineStartPixels(entry);
+    const PixelPoint b = lineEndPixels(entry);
+    MoveToEx(dc_, a.x, a.y, nullptr);
+    LineTo(dc_, b.x, b.y);
+    SelectObject(dc_, GetStockObject(BLACK_PEN));
+    DeleteObject(pen);
+}
+
+void SurfacePainter::paintShape(const ControlEntry& entry) {
+    const ControlSettings& s = entry.settings;
+    const PixelRect box = pixelBounds(entry);
+    if (s.opaqueBack && s.back) {
+        fillPixels(dc_, box.left, box.top, box.width, box.height, toColorRef(*s.back));
+    }
+    if (s.fill) {
+        fillPixels(dc_, box.left, box.top, box.width, box.height, toColorRef(*s.fill));
+    }
+    // The outline lies inside the shape's bounds, whatever its width.
+    const COLORREF outline = toColorRef(s.border.value_or(ShapeOutline));
+    const int w = s.borderPixels;
+    fillPixels(dc_, box.left, box.top, box.width, w, outline);
+    fillPixels(dc_, box.left, box.bottom() - w, box.width, w, outline);
+    fillPixels(dc_, box.left, box.top, w, box.height, outline);
+    fillPixels(dc_, box.right() - w, box.top, w, box.height, outline);
+}
+
+void SurfacePainter::paintImage(const ControlEntry& entry, const PanelPicture* picture) {
+    if (!picture) {
+        return;
+    }
+    const PixelRect box = pixelBounds(entry);
+    IntersectClipRect(dc_, box.left, box.top, box.right(), box.bottom());
+    picture->paint(dc_, box.left, box.top);
+}
