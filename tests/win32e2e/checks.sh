@@ -49,7 +49,7 @@ click_control() {
 expect_byte() {
     local deadline=$((SECONDS + $3)) seen
     while :; do
-        seen=$($2)
+        seen=$($2) || true
         if [ "$seen" = "$1" ]; then
             pass "$4"
             return 0

@@ -5,6 +5,8 @@
 //   wine-probe port               byte 55 of emu_port.dat there, or "none"
 //   wine-probe colours            GetSysColor 0, 5, 8, 15, 18 as RRGGBB,...
 //   wine-probe client TITLE       the window's client area on the screen: X Y W H
+//   wine-probe top TITLE X W H    the top, in client pixels, of the child window
+//                                 at client x X of size W x H (the cabin)
 //   wine-probe track TITLE X W H TOP MS
 //                                 follows the child window at client x X of
 //                                 size W x H (the cabin) until its top reaches
@@ -102,13 +104,33 @@ double nowMs(LARGE_INTEGER start, LARGE_INTEGER frequency) {
            static_cast<double>(frequency.QuadPart);
 }
 
-int track(const char* title, int x, int width, int height, int finalTop, int limitMs) {
-    HWND window = FindWindowA(nullptr, title);
-    if (window == nullptr) {
+// The child window at client x `x` of the given size, and its window.
+ChildQuery findChild(const char* title, int x, int width, int height) {
+    ChildQuery query{FindWindowA(nullptr, title), x, width, height, nullptr};
+    if (query.parent != nullptr) {
+        EnumChildWindows(query.parent, matchChild, reinterpret_cast<LPARAM>(&query));
+    }
+    return query;
+}
+
+long childTop(const ChildQuery& query) {
+    RECT r{};
+    GetWindowRect(query.found, &r);
+    MapWindowPoints(HWND_DESKTOP, query.parent, reinterpret_cast<POINT*>(&r), 2);
+    return r.top;
+}
+
+int printTop(const char* title, int x, int width, int height) {
+    const ChildQuery query = findChild(title, x, width, height);
+    if (query.found == nullptr) {
         return 1;
     }
-    ChildQuery query{window, x, width, height, nullptr};
-    EnumChildWindows(window, matchChild, reinterpret_cast<LPARAM>(&query));
+    std::printf("%ld\n", childTop(query));
+    return 0;
+}
+
+int track(const char* title, int x, int width, int height, int finalTop, int limitMs) {
+    const ChildQuery query = findChild(title, x, width, height);
     if (query.found == nullptr) {
         return 1;
     }
@@ -122,14 +144,14 @@ int track(const char* title, int x, int width, int height, int finalTop, int lim
         if (!byteSeen && portByte() > 0) {
             byteSeen = true;
             std::printf("byte %.2f\n", t);
+            std::fflush(stdout);
         }
-        RECT r{};
-        GetWindowRect(query.found, &r);
-        MapWindowPoints(HWND_DESKTOP, window, reinterpret_cast<POINT*>(&r), 2);
-        if (r.top != lastTop) {
-            lastTop = r.top;
-            std::printf("top %.2f %ld\n", t, r.top);
-            if (r.top == finalTop) {
+        const long top = childTop(query);
+        if (top != lastTop) {
+            lastTop = top;
+            std::printf("top %.2f %ld\n", t, top);
+            std::fflush(stdout);
+            if (top == finalTop) {
                 break;
             }
         }
@@ -153,12 +175,14 @@ int main(int argc, char* argv[]) {
         printColours();
     } else if (command == "client" && argc == 3) {
         status = printClient(argv[2]);
+    } else if (command == "top" && argc == 6) {
+        status = printTop(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
     } else if (command == "track" && argc == 8) {
         status = track(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                        std::atoi(argv[6]), std::atoi(argv[7]));
     } else {
         std::fprintf(stderr, "usage: wine-probe temp|port|colours|client TITLE|"
-                             "track TITLE X W H TOP MS\n");
+                             "top TITLE X W H|track TITLE X W H TOP MS\n");
         return 2;
     }
     std::fflush(stdout);
