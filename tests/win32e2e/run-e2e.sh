@@ -155,7 +155,8 @@ click_control "Command1(11)"
 sleep 0.5
 t0=$(now_ms)
 "$build/tools/wmclose/wm-close" "$window"
-for _ in $(seq 200); do # 2 s: a travel from the first floor takes 3.7
+# Within 2 s, well before the 3.7 s travel from the first floor would end.
+for _ in $(seq 200); do
     kill -0 "$panel_pid" 2>/dev/null || break
     sleep 0.01
 done
