@@ -13,7 +13,8 @@ cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64.cmake
     -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)"
 
-# No display: Wine must not open windows or offer to download add-ons.
+# Wine must not open windows on the user's screen or offer to download
+# add-ons: the window tests get an X server of their own below.
 unset DISPLAY
 export WINEPREFIX
 WINEPREFIX=$(cd "$build" && pwd)/wine-prefix
@@ -23,6 +24,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineboot --init >/dev/null 2>&1 || true
     wineserver --wait
 fi
+# Debian's Wine leaves a new prefix's Fonts folder empty, and "MS Sans Serif"
+# then silently becomes another face: give the prefix Wine's own fonts.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+mkdir -p "$fonts"
+ln -sf /usr/share/wine/fonts/* "$fonts/"
 
 cd "$build"
-ctest --output-on-failure
+xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" ctest --output-on-failure

@@ -6,19 +6,9 @@
 
 #include <QPainter>
 
-bool isSurfaceKind(ControlKind kind) {
-    return kind == ControlKind::Label || kind == ControlKind::Line || kind == ControlKind::Shape ||
-           kind == ControlKind::Image;
-}
-
 QRect surfaceBounds(const ControlEntry& entry) {
-    if (entry.kind != ControlKind::Line) {
-        return pixelRect(entry);
-    }
-    const int reach = entry.settings.borderPixels; // round caps reach past the ends
-    return QRect(lineStart(entry), lineEnd(entry))
-        .normalized()
-        .adjusted(-reach, -reach, reach, reach);
+    const PixelRect r = surfacePixelBounds(entry);
+    return {r.left, r.top, r.width, r.height};
 }
 
 SurfacePainter::SurfacePainter(QPainter& painter, const QPalette& palette)

@@ -2,6 +2,7 @@
 
 #include "ControlTable.h"
 #include "PanelPicture.h"
+#include "PixelGeometry.h"
 
 #include <QPalette>
 #include <QRect>
@@ -26,9 +27,6 @@ private:
     QPainter& painter_;
     const QPalette& palette_;
 };
-
-// Whether `kind` is painted on the surface rather than being a child window.
-bool isSurfaceKind(ControlKind kind);
 
 // The pixels a surface control may paint: its box, or a line with its width.
 QRect surfaceBounds(const ControlEntry& entry);

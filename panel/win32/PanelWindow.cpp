@@ -127,7 +127,7 @@ void PanelWindow::PaintContent(HDC dc, const RECT& dirty) const {
     SurfacePainter surface(dc, fonts_);
     const auto table = controlTable();
     for (auto it = table.rbegin(); it != table.rend(); ++it) {
-        if (!SurfacePainter::isSurfaceKind(it->kind)) {
+        if (!isSurfaceKind(it->kind)) {
             continue;
         }
         const RECT bounds = SurfacePainter::bounds(*it);

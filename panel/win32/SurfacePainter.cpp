@@ -4,27 +4,13 @@
 #include "LabelText.h"
 #include "PixelGeometry.h"
 
-#include <algorithm>
-
 SurfacePainter::SurfacePainter(HDC dc, const WindowFonts& fonts)
     : dc_(dc)
     , fonts_(fonts) {}
 
-bool SurfacePainter::isSurfaceKind(ControlKind kind) {
-    return kind == ControlKind::Label || kind == ControlKind::Line || kind == ControlKind::Shape ||
-           kind == ControlKind::Image;
-}
-
 RECT SurfacePainter::bounds(const ControlEntry& entry) {
-    if (entry.kind != ControlKind::Line) {
-        const PixelRect r = pixelBounds(entry);
-        return {r.left, r.top, r.right(), r.bottom()};
-    }
-    const PixelPoint a = lineStartPixels(entry);
-    const PixelPoint b = lineEndPixels(entry);
-    const int reach = entry.settings.borderPixels; // round caps reach past the ends
-    return {std::min(a.x, b.x) - reach, std::min(a.y, b.y) - reach, std::max(a.x, b.x) + reach + 1,
-            std::max(a.y, b.y) + reach + 1};
+    const PixelRect r = surfacePixelBounds(entry);
+    return {r.left, r.top, r.right(), r.bottom()};
 }
 
 void SurfacePainter::paint(const ControlEntry& entry, const PanelPicture* picture) {

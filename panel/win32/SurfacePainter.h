@@ -15,8 +15,6 @@ public:
 
     void paint(const ControlEntry& entry, const PanelPicture* picture);
 
-    // Whether the entry is painted on the surface at all.
-    static bool isSurfaceKind(ControlKind kind);
     // The pixels an entry may touch, for skipping what lies outside the damage.
     static RECT bounds(const ControlEntry& entry);
 

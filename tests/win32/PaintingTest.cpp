@@ -1,0 +1,128 @@
+// What PaintContent and the picture boxes put into a bitmap through
+// WM_PRINTCLIENT: the surface in stacking order, and pictures decoded by
+// Windows with their transparent pixels showing the box's colour.
+#include "PanelWindowFixture.h"
+
+#include "WindowFonts.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr COLORREF PaleYellow = RGB(255, 255, 192);
+constexpr COLORREF LightGreen = RGB(128, 255, 128);
+constexpr COLORREF Unpainted = RGB(255, 0, 255);
+
+// A window's client area as drawn by WM_PRINTCLIENT into a 32-bit bitmap.
+class Capture {
+public:
+    explicit Capture(HWND window) {
+        RECT client{};
+        GetClientRect(window, &client);
+        width_ = client.right;
+        height_ = client.bottom;
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = width_;
+        info.bmiHeader.biHeight = -height_; // top row first
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        dc_ = CreateCompatibleDC(nullptr);
+        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
+                                   nullptr, 0);
+        old_ = SelectObject(dc_, bitmap_);
+        HBRUSH unpainted = CreateSolidBrush(Unpainted);
+        FillRect(dc_, &client, unpainted);
+        DeleteObject(unpainted);
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
+        GdiFlush();
+    }
+    ~Capture() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    Capture(const Capture&) = delete;
+    Capture& operator=(const Capture&) = delete;
+
+    COLORREF at(int x, int y) const {
+        const std::uint32_t p = bits_[y * width_ + x];
+        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+    int count(COLORREF colour) const {
+        int n = 0;
+        for (int y = 0; y < height_; ++y) {
+            for (int x = 0; x < width_; ++x) {
+                n += at(x, y) == colour;
+            }
+        }
+        return n;
+    }
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    std::uint32_t* bits_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(PanelWindowTest, SurfaceIsPaintedBackToFront) {
+    const Capture surface(hwnd);
+    EXPECT_EQ(surface.count(Unpainted), 0);
+    EXPECT_EQ(surface.at(1, 1), PaleYellow);                     // the window's back
+    EXPECT_EQ(surface.at(300, 50), RGB(255, 128, 0));            // inside the shaft
+    EXPECT_EQ(surface.at(297, 50), RGB(128, 64, 0));             // its 3-pixel outline
+    EXPECT_EQ(surface.at(300, 88), RGB(0, 64, 0));               // a floor line over the shaft
+    EXPECT_EQ(surface.at(80, 150), RGB(0, 128, 0));              // an edge line over the green face
+    EXPECT_EQ(surface.at(60, 150), LightGreen);                  // the face itself
+    EXPECT_EQ(surface.at(41, 88), RGB(0, 255, 0));               // digit 0, top segment...
+    EXPECT_EQ(surface.at(45, 96), RGB(0, 0, 0));                 // ...over the black field
+    EXPECT_EQ(surface.at(265, 401), GetSysColor(COLOR_BTNFACE)); // a label's back
+}
+
+TEST_F(PanelWindowTest, TheDigitShowsTheGlyphItTookOver) {
+    window->takePicture({"d", 0}, {"dig", 4});
+    const Capture surface(hwnd);
+    EXPECT_EQ(surface.at(41, 88), RGB(0, 0, 0));   // no top segment in a 4
+    EXPECT_EQ(surface.at(45, 96), RGB(0, 255, 0)); // but the middle one
+}
+
+TEST_F(PanelWindowTest, LampsShowTheBoxColourThroughTransparentPixels) {
+    const Capture red(window->control({"Picture2", 20}));
+    EXPECT_EQ(red.at(0, 0), PaleYellow);            // the red lamp's grey ground is transparent
+    EXPECT_EQ(red.at(16, 16), PaleYellow);          // beyond the 14 x 14 picture
+    EXPECT_EQ(red.at(2, 8), RGB(0xFE, 0x00, 0x50)); // the ball's own colours, exactly
+    EXPECT_EQ(red.at(12, 8), PaleYellow);
+
+    const Capture square(window->control({"Picture2", 21}));
+    EXPECT_EQ(square.at(0, 0), RGB(0xBE, 0xBE, 0xBE)); // a bitmap has no transparency
+    EXPECT_EQ(square.at(14, 0), PaleYellow);
+
+    window->takePicture({"Picture2", 21}, {"Picture2", 11});
+    const Capture white(window->control({"Picture2", 21}));
+    EXPECT_EQ(white.at(9, 3), PaleYellow); // the pure-white pixels inside the ball
+    EXPECT_EQ(white.at(9, 4), PaleYellow);
+    EXPECT_EQ(white.at(0, 0), PaleYellow);
+}
+
+TEST_F(PanelWindowTest, ThePassengerIsFilledByGdiOnTheBoxColour) {
+    const Capture view(window->control({"Picture3"}));
+    EXPECT_EQ(view.count(Unpainted), 0);
+    EXPECT_EQ(view.at(30, 145), LightGreen);           // below the drawing
+    EXPECT_GT(view.count(RGB(0xFF, 0x66, 0x00)), 300); // the orange dress
+    EXPECT_GT(view.count(RGB(0, 0, 0)), 300);          // the black outlines
+    const Capture cabin(window->control({"Picture1"}));
+    EXPECT_GT(cabin.count(RGB(0xFF, 0x66, 0x00)), 50);
+}
+
+TEST(WindowFonts, TheTestPrefixHasTheRasterFace) {
+    // The tests' Wine prefix carries Wine's own fonts; without them the name
+    // would quietly become another face.
+    const WindowFonts fonts;
+    EXPECT_TRUE(fonts.isRasterFace());
+}
