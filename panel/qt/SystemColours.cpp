@@ -4,7 +4,14 @@
 #include <windows.h>
 #endif
 
+#include <map>
+
 namespace {
+
+std::map<int, QColor>& overrides() {
+    static std::map<int, QColor> colours;
+    return colours;
+}
 
 #ifdef _WIN32
 
@@ -40,9 +47,17 @@ QColor systemColour(int index, const QPalette& palette) {
 
 } // namespace
 
+void overrideSystemColour(int index, const QColor& colour) {
+    overrides()[index] = colour;
+}
+
 QColor toQColor(Colour colour, const QPalette& palette) {
     if (isSystemColour(colour)) {
-        return systemColour(systemColourIndex(colour), palette);
+        const int index = systemColourIndex(colour);
+        if (auto it = overrides().find(index); it != overrides().end()) {
+            return it->second;
+        }
+        return systemColour(index, palette);
     }
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
 }

@@ -12,3 +12,7 @@
 // Mid: Qt has no scroll-bar role, and this keeps the classic look of a face a
 // step darker than an ordinary button.
 QColor toQColor(Colour colour, const QPalette& palette);
+
+// Gives system colour `index` the colour `colour` from now on, whatever the
+// platform says; for rendering the panel as another system would show it.
+void overrideSystemColour(int index, const QColor& colour);

@@ -31,12 +31,31 @@ std::vector<const ControlEntry*> frontToBack() {
     return order;
 }
 
+// A shape without fill or back shows only its outline; what lies inside it
+// is seen through.
+bool covers(const ControlEntry& entry, const PixelRect& rect, int x, int y) {
+    if (!rect.contains(x, y)) {
+        return false;
+    }
+    const ControlSettings& s = entry.settings;
+    if (entry.kind != ControlKind::Shape || s.fill || s.opaqueBack) {
+        return true;
+    }
+    const int b = s.borderPixels;
+    const PixelRect inside{rect.x + b, rect.y + b, rect.width - 2 * b, rect.height - 2 * b};
+    return !inside.contains(x, y);
+}
+
 } // namespace
 
-const ControlEntry* controlAt(int x, int y) {
+const ControlEntry* controlAt(int x, int y, int cabinTop) {
     static const std::vector<const ControlEntry*> order = frontToBack();
     for (const ControlEntry* entry : order) {
-        if (pixelRect(*entry).contains(x, y)) {
+        PixelRect rect = pixelRect(*entry);
+        if (entry->id == ControlId{"Picture1"}) {
+            rect.y = cabinTop;
+        }
+        if (covers(*entry, rect, x, y)) {
             return entry;
         }
     }
@@ -48,7 +67,7 @@ bool isChrome(const ControlEntry* control) {
            (control->kind == ControlKind::PushButton || control->kind == ControlKind::TextBox);
 }
 
-LookDifference compareLooks(const QImage& expected, const QImage& actual) {
+LookDifference compareLooks(const QImage& expected, const QImage& actual, int cabinTop) {
     const QImage a = expected.convertToFormat(QImage::Format_RGB32);
     const QImage b = actual.convertToFormat(QImage::Format_RGB32);
     LookDifference result;
@@ -66,7 +85,7 @@ LookDifference compareLooks(const QImage& expected, const QImage& actual) {
                 const int grey = 192 + qGray(rowA[x]) / 4;
                 out[x] = qRgb(grey, grey, grey);
             } else {
-                ++charged[controlAt(x, y)];
+                ++charged[controlAt(x, y, cabinTop)];
                 out[x] = qRgb(255, 0, 0);
             }
         }

@@ -24,11 +24,13 @@ struct LookDifference {
 
 // The control that is seen at a pixel: child windows above the painted
 // surface, nested boxes above their containers, then the surface's items in
-// the table's order; nullptr for the bare background.
-const ControlEntry* controlAt(int x, int y);
+// the table's order; nullptr for the bare background. The cabin `Picture1`
+// stands with its top at `cabinTop` pixels (it moves; the table holds its
+// start).
+const ControlEntry* controlAt(int x, int y, int cabinTop);
 
 // Both pictures must have the same size.
-LookDifference compareLooks(const QImage& expected, const QImage& actual);
+LookDifference compareLooks(const QImage& expected, const QImage& actual, int cabinTop);
 
 // Chrome is what each platform draws its own way: button bevels and focus
 // marks, the edit box's edge.

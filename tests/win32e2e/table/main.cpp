@@ -1,10 +1,11 @@
 // panel-table rects
 //     every control's rectangle in client pixels: NAME KIND X Y W H
-// panel-table compare EXPECTED.png ACTUAL.png DIFF.png
+// panel-table compare EXPECTED.png ACTUAL.png DIFF.png [CABIN_TOP]
 //     compares two pictures of the client area pixel for pixel; prints the
 //     share of identical pixels and the differing pixels per control, writes
 //     the difference picture; fails when fewer than 98 % agree or anything
-//     but control chrome differs (a label's text above all)
+//     but control chrome differs (a label's text above all); CABIN_TOP is
+//     where the cabin stands, in pixels (default: its start)
 #include "ControlRects.h"
 #include "LookCompare.h"
 
@@ -12,6 +13,7 @@
 #include <QImage>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -30,7 +32,7 @@ int printRects() {
     return 0;
 }
 
-int compare(const char* expectedPath, const char* actualPath, const char* diffPath) {
+int compare(const char* expectedPath, const char* actualPath, const char* diffPath, int cabinTop) {
     const QImage expected(QString::fromLocal8Bit(expectedPath));
     const QImage actual(QString::fromLocal8Bit(actualPath));
     if (expected.isNull() || actual.isNull()) {
@@ -42,7 +44,7 @@ int compare(const char* expectedPath, const char* actualPath, const char* diffPa
                     actual.width(), actual.height());
         return 1;
     }
-    const LookDifference difference = compareLooks(expected, actual);
+    const LookDifference difference = compareLooks(expected, actual, cabinTop);
     std::printf("identical %.2f %% (%ld of %ld pixels)\n", 100.0 * difference.identicalShare(),
                 difference.identical, difference.total);
     bool onlyChrome = true;
@@ -68,11 +70,14 @@ int main(int argc, char* argv[]) {
     if (argc == 2 && std::strcmp(argv[1], "rects") == 0) {
         return printRects();
     }
-    if (argc == 5 && std::strcmp(argv[1], "compare") == 0) {
+    if ((argc == 5 || argc == 6) && std::strcmp(argv[1], "compare") == 0) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
-        return compare(argv[2], argv[3], argv[4]);
+        const ControlEntry* cabin = findControl({"Picture1"});
+        const int cabinTop = argc == 6 ? std::atoi(argv[5]) : cabin->top / TwipsPerPixel;
+        return compare(argv[2], argv[3], argv[4], cabinTop);
     }
-    std::fprintf(stderr, "usage: panel-table rects | compare EXPECTED.png ACTUAL.png DIFF.png\n");
+    std::fprintf(stderr, "usage: panel-table rects | "
+                         "compare EXPECTED.png ACTUAL.png DIFF.png [CABIN_TOP]\n");
     return 2;
 }
