@@ -22,9 +22,12 @@ struct PixelRect {
     int bottom() const { return top + height; }
 };
 
-struct PixelPoint {
-    int x = 0;
-    int y = 0;
+// A line's two end points.
+struct PixelLine {
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
 };
 
 // A control's rectangle, relative to its container's inside.
@@ -33,11 +36,8 @@ inline PixelRect pixelBounds(const ControlEntry& entry) {
             toPixels(entry.height)};
 }
 
-inline PixelPoint lineStartPixels(const ControlEntry& line) {
-    return {toPixels(line.x1()), toPixels(line.y1())};
-}
-inline PixelPoint lineEndPixels(const ControlEntry& line) {
-    return {toPixels(line.x2()), toPixels(line.y2())};
+inline PixelLine linePixels(const ControlEntry& line) {
+    return {toPixels(line.x1()), toPixels(line.y1()), toPixels(line.x2()), toPixels(line.y2())};
 }
 
 // Whether `kind` is painted on the window's own surface rather than being a
@@ -53,10 +53,10 @@ inline PixelRect surfacePixelBounds(const ControlEntry& entry) {
     if (entry.kind != ControlKind::Line) {
         return pixelBounds(entry);
     }
-    const PixelPoint a = lineStartPixels(entry);
-    const PixelPoint b = lineEndPixels(entry);
+    const PixelLine l = linePixels(entry);
     const int reach = entry.settings.borderPixels;
-    const int left = std::min(a.x, b.x) - reach;
-    const int top = std::min(a.y, b.y) - reach;
-    return {left, top, std::max(a.x, b.x) + reach + 1 - left, std::max(a.y, b.y) + reach + 1 - top};
+    const int left = std::min(l.x1, l.x2) - reach;
+    const int top = std::min(l.y1, l.y2) - reach;
+    return {left, top, std::max(l.x1, l.x2) + reach + 1 - left,
+            std::max(l.y1, l.y2) + reach + 1 - top};
 }

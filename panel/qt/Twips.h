@@ -15,10 +15,10 @@ inline QRect pixelRect(const ControlEntry& entry) {
 }
 
 inline QPoint lineStart(const ControlEntry& line) {
-    const PixelPoint p = lineStartPixels(line);
-    return {p.x, p.y};
+    const PixelLine l = linePixels(line);
+    return {l.x1, l.y1};
 }
 inline QPoint lineEnd(const ControlEntry& line) {
-    const PixelPoint p = lineEndPixels(line);
-    return {p.x, p.y};
+    const PixelLine l = linePixels(line);
+    return {l.x2, l.y2};
 }

@@ -35,6 +35,10 @@ PanelWindow::PanelWindow(HWND window)
     , editBack_(CreateSolidBrush(toColorRef(TextBoxBack)))
     , panel_(*this, clock_) {}
 
+PanelWindow::~PanelWindow() {
+    DeleteObject(editBack_);
+}
+
 PanelWindow* PanelWindow::of(HWND window) {
     if (!window) {
         return nullptr;

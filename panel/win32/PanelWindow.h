@@ -48,8 +48,13 @@ public:
     // Paints the window's own surface within `dirty`, back to front.
     void PaintContent(HDC dc, const RECT& dirty) const;
 
-    // Message handlers, called by the window procedure.
+    // Made on WM_NCCREATE and deleted on WM_NCDESTROY by the window procedure.
     explicit PanelWindow(HWND window);
+    ~PanelWindow() override;
+    PanelWindow(const PanelWindow&) = delete;
+    PanelWindow& operator=(const PanelWindow&) = delete;
+
+    // Message handlers, called by the window procedure.
     void OnCreate();
     void OnTimer(UINT id);
     void OnCommand(int id, UINT code);

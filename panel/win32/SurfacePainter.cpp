@@ -42,10 +42,9 @@ void SurfacePainter::paintLine(const ControlEntry& entry) {
     HPEN pen = CreatePen(PS_SOLID, entry.settings.borderPixels,
                          toColorRef(entry.settings.border.value_or(ShapeOutline)));
     SelectObject(dc_, pen);
-    const PixelPoint a = lineStartPixels(entry);
-    const PixelPoint b = lineEndPixels(entry);
-    MoveToEx(dc_, a.x, a.y, nullptr);
-    LineTo(dc_, b.x, b.y);
+    const PixelLine l = linePixels(entry);
+    MoveToEx(dc_, l.x1, l.y1, nullptr);
+    LineTo(dc_, l.x2, l.y2);
     SelectObject(dc_, GetStockObject(BLACK_PEN));
     DeleteObject(pen);
 }

@@ -3,6 +3,7 @@
 // Windows with their transparent pixels showing the box's colour.
 #include "PanelWindowFixture.h"
 
+#include "RasterFace.h"
 #include "WindowFonts.h"
 
 #include <cstdint>
@@ -120,9 +121,28 @@ TEST_F(PanelWindowTest, ThePassengerIsFilledByGdiOnTheBoxColour) {
     EXPECT_GT(cabin.count(RGB(0xFF, 0x66, 0x00)), 50);
 }
 
-TEST(WindowFonts, TheTestPrefixHasTheRasterFace) {
+TEST(WindowFonts, TheTestPrefixHasTheRasterFaceWithTheWidthsThePanelKeeps) {
     // The tests' Wine prefix carries Wine's own fonts; without them the name
     // would quietly become another face.
     const WindowFonts fonts;
-    EXPECT_TRUE(fonts.isRasterFace());
+    ASSERT_TRUE(fonts.isRasterFace());
+
+    // Where another face is handed back, the labels are laid out by the kept
+    // widths; here they must agree with the face GDI measures.
+    HDC dc = GetDC(nullptr);
+    for (HFONT font : {fonts.window(), fonts.portLabel()}) {
+        HGDIOBJ old = SelectObject(dc, font);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        EXPECT_EQ(metrics.tmHeight, rasterface::LineHeight);
+        EXPECT_EQ(metrics.tmAscent, rasterface::Ascent);
+        for (const ControlEntry& entry : controlTable()) {
+            const std::string_view caption = entry.settings.caption;
+            SIZE size{};
+            GetTextExtentPoint32A(dc, caption.data(), static_cast<int>(caption.size()), &size);
+            EXPECT_EQ(size.cx, rasterface::width(caption)) << caption;
+        }
+        SelectObject(dc, old);
+    }
+    ReleaseDC(nullptr, dc);
 }
