@@ -2,12 +2,19 @@
 
 #include <QPainter>
 
-CallButton::CallButton(const QString& caption, QColor face, QWidget* parent)
-    : QAbstractButton(parent)
-    , face_(face) {
+CallButton::CallButton(const QString& caption, QWidget* parent)
+    : QAbstractButton(parent) {
     setText(caption);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CallButton::setColours(QColor face, QColor text) {
+    if (face != face_ || text != text_) {
+        face_ = face;
+        text_ = text;
+        update();
+    }
 }
 
 void CallButton::paintEvent(QPaintEvent*) {
@@ -37,12 +44,12 @@ void CallButton::paintEvent(QPaintEvent*) {
         face.translate(1, 1);
     }
     if (!text().isEmpty()) {
-        p.setPen(palette().color(QPalette::ButtonText));
+        p.setPen(text_);
         p.setFont(font());
         p.drawText(face, Qt::AlignCenter, text());
     }
     if (hasFocus()) {
-        p.setPen(QPen(palette().color(QPalette::ButtonText), 1, Qt::DotLine));
+        p.setPen(QPen(text_, 1, Qt::DotLine));
         p.drawRect(face.adjusted(0, 0, -1, -1));
     }
 }

@@ -3,9 +3,7 @@
 #include "CallButton.h"
 #include "PictureBox.h"
 #include "SurfacePainter.h"
-#include "SystemColours.h"
 #include "Twips.h"
-#include "WindowFont.h"
 
 #include <QLineEdit>
 #include <QPaintEvent>
@@ -29,18 +27,19 @@ QString accessibleCallName(int index) {
 
 PanelWindow::PanelWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , look_(lookNow()) {
     const WindowSettings& form = form1Settings();
     setWindowTitle(QString::fromUtf8(form.caption.data(), qsizetype(form.caption.size())));
     setWindowIcon(panelIcon());
     setFixedSize(toPixels(form.clientWidth), toPixels(form.clientHeight));
-    setFont(windowFont(devicePixelRatioF()));
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     for (const ControlEntry& entry : controlTable()) {
         createControl(entry);
     }
     stackAndOrder();
+    applyLook();
 }
 
 PanelWindow::~PanelWindow() = default;
@@ -53,9 +52,8 @@ void PanelWindow::createControl(const ControlEntry& entry) {
 
     switch (entry.kind) {
     case ControlKind::PushButton: {
-        auto* button =
-            new CallButton(QString::fromUtf8(s.caption.data(), qsizetype(s.caption.size())),
-                           toQColor(s.back.value_or(ScrollBar), palette()), container);
+        auto* button = new CallButton(
+            QString::fromUtf8(s.caption.data(), qsizetype(s.caption.size())), container);
         const int index = entry.id.index;
         button->setAccessibleName(accessibleCallName(index));
         connect(button, &QAbstractButton::clicked, this,
@@ -65,17 +63,12 @@ void PanelWindow::createControl(const ControlEntry& entry) {
     }
     case ControlKind::PictureBox: {
         pictures_[key] = loadPicture(s.picture);
-        widget = new PictureBox(toQColor(s.back.value_or(WindowBackground), palette()),
-                                pictures_[key], container);
+        widget = new PictureBox(pictures_[key], container);
         break;
     }
     case ControlKind::TextBox: {
         text1_ = new QLineEdit(QString::fromUtf8(s.caption.data(), qsizetype(s.caption.size())),
                                container);
-        QPalette pal = text1_->palette();
-        pal.setColor(QPalette::Base, toQColor(s.back.value_or(TextBoxBack), palette()));
-        pal.setColor(QPalette::Text, toQColor(s.fore.value_or(WindowText), palette()));
-        text1_->setPalette(pal);
         text1_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         widget = text1_;
         break;
@@ -184,8 +177,8 @@ void PanelWindow::paintEvent(QPaintEvent* event) {
     // what lies in the damaged area, not every label on the panel.
     const QRect dirty = event->rect();
     QPainter painter(this);
-    painter.fillRect(dirty, toQColor(form1Settings().back, palette()));
-    SurfacePainter surface(painter, palette());
+    painter.fillRect(dirty, look_.colour(form1Settings().back));
+    SurfacePainter surface(painter, look_);
     const auto table = controlTable();
     for (auto it = table.rbegin(); it != table.rend(); ++it) {
         if (isSurfaceKind(it->kind) && surfaceBounds(*it).intersects(dirty)) {

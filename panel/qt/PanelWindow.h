@@ -1,12 +1,14 @@
 #pragma once
 
 #include "ControlTable.h"
+#include "PanelLook.h"
 #include "PanelPicture.h"
 #include "PanelView.h"
 
 #include <QWidget>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -38,16 +40,30 @@ public:
     PictureRef pictureOf(ControlId id) const;
     QTimer* timer(ControlId id) const;
 
+    // The face and colours every part of the window shows now.
+    const PanelLook& look() const { return look_; }
+    // From now on, shows these system colours instead of the palette's: to
+    // render the window as another platform colours it.
+    void setSystemColours(const SystemColours& colours);
+
 signals:
     void commandClicked(int index);
     void timerTicked(ControlId timer);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void createControl(const ControlEntry& entry);
     void stackAndOrder();
+
+    // The look for the window's screen and palette as they are now.
+    PanelLook lookNow() const;
+    // Makes the look match the screen and the palette again, and repaints.
+    void refreshLook();
+    // Gives every child widget the look's face and colours.
+    void applyLook();
 
     using Key = std::pair<std::string_view, int>;
     static Key keyOf(ControlId id) { return {id.name, id.index}; }
@@ -58,4 +74,6 @@ private:
     QLineEdit* text1_ = nullptr;
     QWidget* cabin_ = nullptr;
     int cabinTopTwips_ = 0;
+    std::optional<SystemColours> fixedColours_;
+    PanelLook look_;
 };

@@ -2,9 +2,8 @@
 
 #include <QPainter>
 
-PictureBox::PictureBox(QColor back, PictureRef picture, QWidget* parent)
+PictureBox::PictureBox(PictureRef picture, QWidget* parent)
     : QWidget(parent)
-    , back_(back)
     , picture_(std::move(picture)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);
@@ -13,6 +12,13 @@ PictureBox::PictureBox(QColor back, PictureRef picture, QWidget* parent)
 void PictureBox::setPicture(PictureRef picture) {
     if (picture != picture_) {
         picture_ = std::move(picture);
+        update();
+    }
+}
+
+void PictureBox::setBack(QColor back) {
+    if (back != back_) {
+        back_ = back;
         update();
     }
 }

@@ -1,7 +1,7 @@
 #include "SurfacePainter.h"
 
 #include "LabelPainter.h"
-#include "SystemColours.h"
+#include "PanelLook.h"
 #include "Twips.h"
 
 #include <QPainter>
@@ -11,9 +11,9 @@ QRect surfaceBounds(const ControlEntry& entry) {
     return {r.left, r.top, r.width, r.height};
 }
 
-SurfacePainter::SurfacePainter(QPainter& painter, const QPalette& palette)
+SurfacePainter::SurfacePainter(QPainter& painter, const PanelLook& look)
     : painter_(painter)
-    , palette_(palette) {}
+    , look_(look) {}
 
 void SurfacePainter::paint(const ControlEntry& entry, const PictureRef& picture) {
     if (!entry.settings.visible) {
@@ -23,7 +23,7 @@ void SurfacePainter::paint(const ControlEntry& entry, const PictureRef& picture)
     painter_.setRenderHint(QPainter::Antialiasing, false);
     switch (entry.kind) {
     case ControlKind::Label:
-        paintLabel(painter_, entry, palette_);
+        paintLabel(painter_, entry, look_);
         break;
     case ControlKind::Line:
         paintLine(entry);
@@ -41,7 +41,7 @@ void SurfacePainter::paint(const ControlEntry& entry, const PictureRef& picture)
 }
 
 void SurfacePainter::paintLine(const ControlEntry& entry) {
-    QPen pen(toQColor(entry.settings.border.value_or(ShapeOutline), palette_));
+    QPen pen(look_.colour(entry.settings.border.value_or(ShapeOutline)));
     pen.setWidth(entry.settings.borderPixels);
     pen.setCapStyle(Qt::RoundCap);
     painter_.setPen(pen);
@@ -52,13 +52,13 @@ void SurfacePainter::paintShape(const ControlEntry& entry) {
     const ControlSettings& s = entry.settings;
     const QRect box = pixelRect(entry);
     if (s.opaqueBack && s.back) {
-        painter_.fillRect(box, toQColor(*s.back, palette_));
+        painter_.fillRect(box, look_.colour(*s.back));
     }
     if (s.fill) {
-        painter_.fillRect(box, toQColor(*s.fill, palette_));
+        painter_.fillRect(box, look_.colour(*s.fill));
     }
     // The outline lies inside the shape's bounds, whatever its width.
-    const QColor outline = toQColor(s.border.value_or(ShapeOutline), palette_);
+    const QColor outline = look_.colour(s.border.value_or(ShapeOutline));
     const int w = s.borderPixels;
     painter_.fillRect(QRect(box.left(), box.top(), box.width(), w), outline);
     painter_.fillRect(QRect(box.left(), box.bottom() - w + 1, box.width(), w), outline);

@@ -4,9 +4,9 @@
 #include "PanelPicture.h"
 #include "PixelGeometry.h"
 
-#include <QPalette>
 #include <QRect>
 
+class PanelLook;
 class QPainter;
 
 // Paints the controls that live on the window's own surface: labels, lines,
@@ -14,7 +14,7 @@ class QPainter;
 // start, so that an earlier entry lies over a later one.
 class SurfacePainter {
 public:
-    SurfacePainter(QPainter& painter, const QPalette& palette);
+    SurfacePainter(QPainter& painter, const PanelLook& look);
 
     // `picture` is what an image shows now; other kinds ignore it.
     void paint(const ControlEntry& entry, const PictureRef& picture);
@@ -25,7 +25,7 @@ private:
     void paintImage(const ControlEntry& entry, const PictureRef& picture);
 
     QPainter& painter_;
-    const QPalette& palette_;
+    const PanelLook& look_;
 };
 
 // The pixels a surface control may paint: its box, or a line with its width.

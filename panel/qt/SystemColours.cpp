@@ -1,17 +1,13 @@
 #include "SystemColours.h"
 
+#include <algorithm>
+#include <charconv>
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
-#include <map>
-
 namespace {
-
-std::map<int, QColor>& overrides() {
-    static std::map<int, QColor> colours;
-    return colours;
-}
 
 #ifdef _WIN32
 
@@ -45,19 +41,48 @@ QColor systemColour(int index, const QPalette& palette) {
 
 #endif
 
+std::optional<QColor> parseRgb(std::string_view hex) {
+    unsigned value = 0;
+    const auto [end, error] = std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
+    if (hex.size() != 6 || error != std::errc() || end != hex.data() + hex.size()) {
+        return std::nullopt;
+    }
+    return QColor::fromRgb(QRgb(value));
+}
+
 } // namespace
 
-void overrideSystemColour(int index, const QColor& colour) {
-    overrides()[index] = colour;
+SystemColours SystemColours::fromPalette(const QPalette& palette) {
+    SystemColours set;
+    std::transform(Indexes.begin(), Indexes.end(), set.colours_.begin(),
+                   [&palette](int index) { return systemColour(index, palette); });
+    return set;
+}
+
+std::optional<SystemColours> SystemColours::parse(std::string_view text) {
+    SystemColours set;
+    for (std::size_t i = 0; i < Indexes.size(); ++i) {
+        const std::size_t comma = std::min(text.find(','), text.size());
+        const std::optional<QColor> colour = parseRgb(text.substr(0, comma));
+        const bool last = i + 1 == Indexes.size();
+        if (!colour || (comma == text.size()) != last) {
+            return std::nullopt;
+        }
+        set.colours_[i] = *colour;
+        text.remove_prefix(last ? comma : comma + 1);
+    }
+    return set;
+}
+
+QColor SystemColours::toQColor(Colour colour) const {
+    if (!isSystemColour(colour)) {
+        return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+    }
+    const auto at = std::find(Indexes.begin(), Indexes.end(), systemColourIndex(colour));
+    // The design uses no other entry; the window background stands in for any.
+    return colours_[std::size_t(at == Indexes.end() ? 1 : at - Indexes.begin())];
 }
 
 QColor toQColor(Colour colour, const QPalette& palette) {
-    if (isSystemColour(colour)) {
-        const int index = systemColourIndex(colour);
-        if (auto it = overrides().find(index); it != overrides().end()) {
-            return it->second;
-        }
-        return systemColour(index, palette);
-    }
-    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+    return SystemColours::fromPalette(palette).toQColor(colour);
 }

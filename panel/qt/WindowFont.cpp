@@ -32,9 +32,3 @@ QFont windowFont(qreal devicePixelRatio) {
     font.setWeight(QFont::Normal);
     return font;
 }
-
-QFont portLabelFont(qreal devicePixelRatio) {
-    QFont font = windowFont(devicePixelRatio);
-    font.setUnderline(true);
-    return font;
-}

@@ -13,6 +13,3 @@ void registerWindowFont();
 // denser screen (`devicePixelRatio` above 1) a smooth sans-serif of similar
 // widths takes its place.
 QFont windowFont(qreal devicePixelRatio = 1.0);
-
-// The port labels' variant: the same, underlined.
-QFont portLabelFont(qreal devicePixelRatio = 1.0);

@@ -75,7 +75,7 @@ TEST(WindowLooks, ChildWindowsCoverTheSurface) {
 TEST(WindowLooks, SystemColoursComeFromThePalette) {
     PanelWindow w;
     const QImage image = render(w);
-    const QColor scrollBar = toQColor(ScrollBar, w.palette());
+    const QColor scrollBar = w.look().colour(ScrollBar);
     EXPECT_NE(scrollBar, w.palette().color(QPalette::Button)) << "distinct from a plain face";
     EXPECT_PIXEL(image, 368 + 4, 48 + 12, scrollBar.rgb());                  // Command1(11)'s face
     EXPECT_PIXEL(image, 17, 312, w.palette().color(QPalette::Button).rgb()); // Label12's back
@@ -90,6 +90,40 @@ TEST(WindowLooks, LampBoxesShowTheirPictureAtTheCorner) {
     EXPECT_PIXEL(image, lamp1.x() + 15, lamp1.y() + 5, rgb(255, 255, 192)); // the box beside it
     EXPECT_PIXEL(image, lamp1.x() + 5, lamp1.y() + 15, rgb(255, 255, 192)); // and below it
 }
+
+// As the classic window draws an underlined line of the panel's face: a single
+// row of ink under the whole line, right below the row the letters stand on.
+class PortLabelUnderline : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(PortLabelUnderline, IsOneRowRightUnderTheGlyphs) {
+    if (!QFile::exists("/usr/share/wine/fonts/ms_sans_serif.ttf")) {
+        GTEST_SKIP() << "the panel's face is not installed";
+    }
+    PanelWindow w;
+    const QImage image = render(w);
+    const QRect box = pixelRect(*findControl({GetParam()}));
+    const QRgb ink = w.look().colour(LabelText).rgb();
+    const auto inkIn = [&](int y) {
+        int count = 0;
+        for (int x = box.left(); x <= box.right(); ++x) {
+            count += image.pixel(x, y) == ink;
+        }
+        return count;
+    };
+
+    std::vector<int> underlineRows;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        if (inkIn(y) > box.width() / 2) {
+            underlineRows.push_back(y);
+        }
+    }
+    ASSERT_EQ(underlineRows.size(), 1u) << "one row thick";
+    // The feet of nearly every letter, not the odd descender.
+    EXPECT_GE(inkIn(underlineRows.front() - 1), 10) << "the letters stand right above it";
+}
+
+INSTANTIATE_TEST_SUITE_P(PortLabels, PortLabelUnderline,
+                         ::testing::Values("Label13", "Label11", "Label10", "Label1", "Label9"));
 
 // The legends are bit diagrams drawn with spaces: with the panel's own face,
 // each "|" must stand under its "x".

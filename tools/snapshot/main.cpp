@@ -1,8 +1,10 @@
-// pelmo-snapshot [--system-colours RRGGBB,RRGGBB,RRGGBB,RRGGBB,RRGGBB] OUT.png [FLOOR]
+// pelmo-snapshot [--system-colours C0,C5,C8,C15,C18] OUT.png [FLOOR]
 // Renders the panel as it opens, or, given a floor, after the cabin has
 // travelled there, and saves it as a PNG. Runs without a screen.
-// --system-colours gives system colours 0, 5, 8, 15 and 18 in that order, to
-// render the panel as a system with those colours shows it.
+//
+// --system-colours paints with the given system colours 0, 5, 8, 15 and 18,
+// each RRGGBB in hex, instead of the palette's: the panel as another platform
+// colours it, for comparing the two pixel by pixel.
 
 #include "LiftPanel.h"
 #include "PanelWindow.h"
@@ -15,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -27,46 +30,40 @@ private:
     mutable std::chrono::nanoseconds time_{};
 };
 
-// "RRGGBB,..." for system colours 0, 5, 8, 15, 18; false when malformed.
-bool overrideSystemColours(const QString& list) {
-    const int indexes[] = {0, 5, 8, 15, 18};
-    const QStringList colours = list.split(',');
-    if (colours.size() != 5) {
-        return false;
-    }
-    for (int i = 0; i < 5; ++i) {
-        const QColor colour(QStringLiteral("#") + colours[i]);
-        if (colours[i].size() != 6 || !colour.isValid()) {
-            return false;
-        }
-        overrideSystemColour(indexes[i], colour);
-    }
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const bool withColours = argc > 2 && std::strcmp(argv[1], "--system-colours") == 0;
-    const int first = withColours ? 3 : 1; // OUT.png
-    if (argc <= first || argc > first + 2 ||
-        (withColours && !overrideSystemColours(QString::fromLatin1(argv[2])))) {
-        std::fprintf(stderr,
-                     "usage: %s [--system-colours RRGGBB,RRGGBB,RRGGBB,RRGGBB,RRGGBB] "
-                     "OUT.png [FLOOR]\n",
-                     argv[0]);
+    const char* program = argv[0];
+    std::optional<SystemColours> colours;
+    if (argc > 2 && std::strcmp(argv[1], "--system-colours") == 0) {
+        colours = SystemColours::parse(argv[2]);
+        if (!colours) {
+            std::fprintf(stderr, "--system-colours takes five RRGGBB, separated by commas\n");
+            return 2;
+        }
+        argc -= 2;
+        argv += 2;
+    }
+    if (argc < 2 || argc > 3) {
+        std::fprintf(stderr, "usage: %s [--system-colours C0,C5,C8,C15,C18] OUT.png [FLOOR]\n",
+                     program);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    int qtArgc = 1;
+    char* qtArgv[] = {const_cast<char*>(program), nullptr};
+    QApplication app(qtArgc, qtArgv);
     registerWindowFont();
 
     PanelWindow window;
+    if (colours) {
+        window.setSystemColours(*colours);
+    }
     FarFutureClock clock;
     LiftPanel panel(window, clock, [](std::int32_t, std::uint8_t) {});
     panel.Timer1_Timer();
-    if (argc == first + 2) {
-        const int floor = std::atoi(argv[first + 1]);
+    if (argc == 3) {
+        const int floor = std::atoi(argv[2]);
         if (floor < 0 || floor > 5) {
             std::fprintf(stderr, "FLOOR is 0 to 5\n");
             return 2;
@@ -77,8 +74,8 @@ int main(int argc, char* argv[]) {
         panel.Timer1_Timer();
     }
 
-    if (!window.grab().toImage().save(QString::fromLocal8Bit(argv[first]), "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", argv[first]);
+    if (!window.grab().toImage().save(QString::fromLocal8Bit(argv[1]), "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }
     return 0;
