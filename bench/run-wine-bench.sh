@@ -20,7 +20,7 @@ build_win=$(cd "${2:-$root/build-win}" && pwd)
 . "$root/tests/win32e2e/wine-panel.sh"
 . "$root/bench/measure.sh"
 
-runs=${BENCH_RUNS:-11}
+runs=${BENCH_WINE_RUNS:-21} # Wine start-ups scatter widely on a busy machine
 idle_s=${BENCH_IDLE_S:-20}
 panel=$build_win/pelmo-lift.exe
 bare=$build_win/bench/win32/bare-window.exe
@@ -70,6 +70,8 @@ for _ in $(seq "$runs"); do
     launch_exe "$panel" >>"$session_dir/start.panel"; finish_exe
     launch_exe "$bare" >>"$session_dir/start.bare"; finish_exe
 done
+echo "start-ups, panel: $(tr '\n' ' ' <"$session_dir/start.panel")" >&2
+echo "start-ups, empty window: $(tr '\n' ' ' <"$session_dir/start.bare")" >&2
 start_panel_ms=$(median <"$session_dir/start.panel")
 start_bare_ms=$(median <"$session_dir/start.bare")
 
