@@ -1,5 +1,5 @@
-# Sourced by the benchmark scripts: time, CPU time, medians and the rows of
-# the results table.
+# Sourced by the benchmark scripts: time, CPU time, medians, programs started
+# under map-probe, and the rows of the results table.
 
 now_ns() { date +%s%N; }
 
@@ -17,6 +17,31 @@ cpu_share_over() {
     sleep "$2"
     c1=$(cpu_ns "$1"); t1=$(now_ns)
     awk -v c="$((c1 - c0))" -v t="$((t1 - t0))" 'BEGIN { printf "%.3f\n", 100 * c / t }'
+}
+
+# Starts a command under map-probe ($probe), with its output in $work; sets
+# $app_pid and $probe_out, prints the start-up time in ms.
+launch() {
+    probe_out=$work/probe.$RANDOM
+    "$probe" "$@" >"$probe_out" &
+    probe_pid=$!
+    local waited=0
+    until grep -q '^mapped_ms' "$probe_out" 2>/dev/null; do
+        kill -0 "$probe_pid" 2>/dev/null || { echo "no window from $*" >&2; exit 1; }
+        sleep 0.02
+        waited=$((waited + 1))
+        [ "$waited" -lt 1500 ] || { echo "no window from $*" >&2; exit 1; }
+    done
+    app_pid=$(awk '$1 == "pid" { print $2 }' "$probe_out")
+    awk '$1 == "mapped_ms" { print $2 }' "$probe_out"
+}
+
+# Ends the launched program; sets $peak_kb, its peak resident memory in KiB.
+finish() {
+    kill "$app_pid"
+    wait "$probe_pid" || true
+    probe_pid=
+    peak_kb=$(awk '$1 == "peak_rss_kb" { print $2 }' "$probe_out")
 }
 
 # figure | panel | floor | ratio | target | met; ratio is panel / floor.

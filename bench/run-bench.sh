@@ -42,31 +42,6 @@ trap cleanup EXIT
 
 . "$root/bench/measure.sh"
 
-# Starts a program under the probe; sets $app_pid and $probe_out, prints the
-# start-up time in ms.
-launch() {
-    probe_out=$work/probe.$RANDOM
-    "$probe" "$1" >"$probe_out" &
-    probe_pid=$!
-    local waited=0
-    until grep -q '^mapped_ms' "$probe_out" 2>/dev/null; do
-        kill -0 "$probe_pid" 2>/dev/null || { echo "no window from $1" >&2; exit 1; }
-        sleep 0.02
-        waited=$((waited + 1))
-        [ "$waited" -lt 1500 ] || { echo "no window from $1" >&2; exit 1; }
-    done
-    app_pid=$(awk '$1 == "pid" { print $2 }' "$probe_out")
-    awk '$1 == "mapped_ms" { print $2 }' "$probe_out"
-}
-
-# Ends the launched program; sets $peak_kb, its peak resident memory in KiB.
-finish() {
-    kill "$app_pid"
-    wait "$probe_pid" || true
-    probe_pid=
-    peak_kb=$(awk '$1 == "peak_rss_kb" { print $2 }' "$probe_out")
-}
-
 # --- 1. WritePort against a bare open / pwrite / close ----------------------
 
 echo "WritePort against open/pwrite/close ..." >&2

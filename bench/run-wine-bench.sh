@@ -12,12 +12,8 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build-bench}" && pwd)
-build_win=$(cd "${2:-$root/build-win}" && pwd)
-. "$root/tests/win32e2e/x-session.sh" "$0" "$build" "$build_win"
-. "$root/tests/win32e2e/wine-env.sh" "$build_win"
-. "$root/tests/win32e2e/checks.sh"
-. "$root/tests/win32e2e/wine-panel.sh"
+. "$root/tests/win32e2e/wine-session.sh" "$0" "${1:-$root/build-bench}" "${2:-$root/build-win}"
+. "$here/wine-panel.sh"
 . "$root/bench/measure.sh"
 
 runs=${BENCH_WINE_RUNS:-21} # Wine start-ups scatter widely on a busy machine
@@ -35,40 +31,19 @@ done
 wine_stop
 wineserver -p
 port=$(wine_temp_dir)/emu_port.dat
-
-# Starts an exe under map-probe; sets $app_pid and $probe_out, prints the
-# start-up time in ms.
-launch_exe() {
-    probe_out=$session_dir/probe.$RANDOM
-    "$probe" wine "$1" >"$probe_out" 2>/dev/null &
-    probe_pid=$!
-    local waited=0
-    until grep -q '^mapped_ms' "$probe_out" 2>/dev/null; do
-        kill -0 "$probe_pid" 2>/dev/null || { echo "no window from $1" >&2; exit 1; }
-        sleep 0.02
-        waited=$((waited + 1))
-        [ "$waited" -lt 1500 ] || { echo "no window from $1" >&2; exit 1; }
-    done
-    app_pid=$(awk '$1 == "pid" { print $2 }' "$probe_out")
-    awk '$1 == "mapped_ms" { print $2 }' "$probe_out"
-}
-
-# Ends it; sets $peak_kb, its peak resident memory in KiB.
-finish_exe() {
-    kill "$app_pid"
-    wait "$probe_pid" || true
-    peak_kb=$(awk '$1 == "peak_rss_kb" { print $2 }' "$probe_out")
-}
+work=$session_dir # for launch and finish
+probe_pid=
+on_exit 'if [ -n "$probe_pid" ]; then kill "$probe_pid" 2>/dev/null || true; fi'
 
 # --- Start-up to mapped -------------------------------------------------------
 
 echo "Start-up under Wine, $runs runs of each ..." >&2
-launch_exe "$panel" >/dev/null; finish_exe # warm the file cache for both
-launch_exe "$bare" >/dev/null; finish_exe
+launch wine "$panel" >/dev/null; finish # warm the file cache for both
+launch wine "$bare" >/dev/null; finish
 : >"$session_dir/start.panel"; : >"$session_dir/start.bare"
 for _ in $(seq "$runs"); do
-    launch_exe "$panel" >>"$session_dir/start.panel"; finish_exe
-    launch_exe "$bare" >>"$session_dir/start.bare"; finish_exe
+    launch wine "$panel" >>"$session_dir/start.panel"; finish
+    launch wine "$bare" >>"$session_dir/start.bare"; finish
 done
 echo "start-ups, panel: $(tr '\n' ' ' <"$session_dir/start.panel")" >&2
 echo "start-ups, empty window: $(tr '\n' ' ' <"$session_dir/start.bare")" >&2
@@ -79,7 +54,7 @@ start_bare_ms=$(median <"$session_dir/start.bare")
 
 echo "Idle for ${idle_s} s and ground-to-fifth travels ..." >&2
 rm -rf "$port"
-launch_exe "$panel" >/dev/null
+launch wine "$panel" >/dev/null
 window=$(wait_for_window --name "^${title}\$")
 origin=($(wine "$wine_probe" client "$title" | tr -d '\r'))
 sleep 2
@@ -109,7 +84,7 @@ for _ in 1 2 3; do
         END { printf "%.1f %.1f\n", t - start, gap }' >>"$session_dir/travels"
     "$watch" wait "$port" 0 5000 || true
 done
-finish_exe
+finish
 rss_panel=$peak_kb
 pace_ms=4800
 duration_ms=$(awk -v p="$pace_ms" '{ d = $1 - p; if (d < 0) d = -d; if (NR == 1 || d > w) { w = d; v = $1 } }
@@ -117,11 +92,11 @@ duration_ms=$(awk -v p="$pace_ms" '{ d = $1 - p; if (d < 0) d = -d; if (NR == 1 
 gap_ms=$(awk 'NR == 1 || $2 > m { m = $2 } END { print m }' "$session_dir/travels")
 pixel_ms=$(awk 'BEGIN { printf "%.2f\n", 15 * 1000 / 900 }')
 
-launch_exe "$bare" >/dev/null
+launch wine "$bare" >/dev/null
 sleep 2
 idle_bare=$(cpu_share_over "$app_pid" "$idle_s")
 travel_bare=$(cpu_share_over "$app_pid" "$travel_s")
-finish_exe
+finish
 rss_bare=$peak_kb
 
 size_kib() { awk -v b="$(stat -c %s "$1")" 'BEGIN { printf "%.0f", b / 1024 }'; }

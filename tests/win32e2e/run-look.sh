@@ -11,12 +11,7 @@
 # BUILD_WIN/look/.
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "$1" && pwd)
-build_win=$(cd "$2" && pwd)
-. "$here/x-session.sh" "$0" "$@"
-. "$here/wine-env.sh" "$build_win"
-. "$here/checks.sh"
+. "$(dirname "$0")/wine-session.sh" "$0" "$@"
 . "$here/wine-panel.sh"
 
 watch=$build/soak/port-watch

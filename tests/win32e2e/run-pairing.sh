@@ -7,12 +7,7 @@
 #   tests/win32e2e/run-pairing.sh BUILD BUILD_WIN
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
-build=$(cd "$1" && pwd)
-build_win=$(cd "$2" && pwd)
-. "$here/x-session.sh" "$0" "$@"
-. "$here/wine-env.sh" "$build_win"
-. "$here/checks.sh"
+. "$(dirname "$0")/wine-session.sh" "$0" "$@"
 
 temp=$(wine_temp_dir)
 [ -d "$temp" ] || { echo "FAIL Wine reports no temporary folder ($temp)"; exit 1; }
