@@ -4,7 +4,7 @@
 add_link_options(-static)
 
 if(BUILD_TESTING)
-    # Debian ships GoogleTest as sources only for cross builds.
+    # GoogleTest built for Windows from the sources Debian ships.
     set(GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources to build with")
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)

@@ -4,16 +4,13 @@
 #include "GdiColours.h"
 #include "PictureBox.h"
 #include "PixelGeometry.h"
+#include "WideText.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::wstring widen(std::string_view text) {
-    return {text.begin(), text.end()}; // the captions are plain ASCII
-}
 
 std::wstring accessibleCallName(int index) {
     return index < 6 ? L"Call floor " + std::to_wstring(index)
@@ -55,7 +52,6 @@ void ChildControls::create(const ControlEntry& entry, HWND form, const PictureSt
                                 WS_CHILD | visible | WS_TABSTOP | BS_PUSHBUTTON | BS_OWNERDRAW,
                                 r.left, r.top, r.right - r.left, r.bottom - r.top, container,
                                 childId(entry), instance, nullptr);
-        setAccessibleName(child, accessibleCallName(entry.id.index));
         break;
     case ControlKind::TextBox:
         child = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", widen(s.caption).c_str(),
@@ -119,6 +115,15 @@ void ChildControls::setPicture(ControlId id, const PanelPicture* picture) {
     it->second = picture;
     if (HWND box = window(id)) {
         picturebox::setPicture(box, picture);
+    }
+}
+
+void ChildControls::nameCallButtons() const {
+    AccessibleNames names;
+    for (const ControlEntry& entry : controlTable()) {
+        if (entry.kind == ControlKind::PushButton) {
+            names.set(window(entry.id), accessibleCallName(entry.id.index));
+        }
     }
 }
 

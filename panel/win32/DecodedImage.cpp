@@ -6,13 +6,20 @@
 
 using Microsoft::WRL::ComPtr;
 
-std::optional<DecodedImage> decodeImage(std::span<const std::uint8_t> file) {
-    if (file.empty()) {
-        return std::nullopt;
+ImageDecoder::ImageDecoder() {
+    CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                     IID_PPV_ARGS(&factory_));
+}
+
+ImageDecoder::~ImageDecoder() {
+    if (factory_) {
+        factory_->Release();
     }
-    ComPtr<IWICImagingFactory> factory;
-    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_PPV_ARGS(&factory)))) {
+}
+
+std::optional<DecodedImage> ImageDecoder::decode(std::span<const std::uint8_t> file) const {
+    IWICImagingFactory* factory = factory_;
+    if (file.empty() || !factory) {
         return std::nullopt;
     }
     ComPtr<IWICStream> stream;

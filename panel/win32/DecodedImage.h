@@ -19,5 +19,20 @@ struct DecodedImage {
     }
 };
 
-// Nothing when Windows cannot read the bytes. COM must be initialised.
-std::optional<DecodedImage> decodeImage(std::span<const std::uint8_t> file);
+struct IWICImagingFactory;
+
+// Decodes image files with the Windows Imaging Component. COM must be
+// initialised; one decoder serves any number of files.
+class ImageDecoder {
+public:
+    ImageDecoder();
+    ~ImageDecoder();
+    ImageDecoder(const ImageDecoder&) = delete;
+    ImageDecoder& operator=(const ImageDecoder&) = delete;
+
+    // Nothing when Windows cannot read the bytes.
+    std::optional<DecodedImage> decode(std::span<const std::uint8_t> file) const;
+
+private:
+    IWICImagingFactory* factory_ = nullptr;
+};

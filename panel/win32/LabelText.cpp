@@ -31,8 +31,6 @@ void drawRasterLines(HDC dc, const ControlEntry& label) {
 // under the whole line as the raster face draws it: one pixel, on the row
 // right under the glyphs.
 void drawPlacedWords(HDC dc, const ControlEntry& label, bool underline, COLORREF colour) {
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
     SetTextAlign(dc, TA_BASELINE | TA_LEFT);
     const TextWidth measure = [](std::string_view text) {
         return rasterface::width(text);

@@ -7,5 +7,7 @@
 
 // Paints a label: its opaque back, then its caption line by line as the shared
 // label wrapping breaks it, each line in the label's alignment, cut off at the
-// label's edges. Port labels are underlined.
+// label's edges. Port labels are underlined. The lines are not left to
+// DrawText's word break: Wine breaks runs of spaces otherwise than Windows,
+// and the legends are bit diagrams drawn with spaces.
 void paintLabel(HDC dc, const ControlEntry& label, const WindowFonts& fonts);

@@ -5,6 +5,7 @@
 #include "PictureBox.h"
 #include "PixelGeometry.h"
 #include "SurfacePainter.h"
+#include "WideText.h"
 
 #include <windowsx.h>
 
@@ -16,15 +17,16 @@ constexpr ControlId Picture1{"Picture1"};
 constexpr ControlId Timer1{"Timer1"};
 constexpr ControlId Timer2{"Timer2"};
 
+// Posted to itself on creation: the call buttons get their accessible names
+// once the window is on the screen, so that loading the accessibility
+// component does not hold up its first appearance.
+constexpr UINT WM_NAME_CONTROLS = WM_APP + 1;
+
 // A fixed-size window with a caption, the system menu and its close box only.
 constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
 UINT_PTR timerId(const ControlEntry& entry) {
     return static_cast<UINT_PTR>(ChildControls::FirstChildId + entry.number);
-}
-
-std::wstring widen(std::string_view text) {
-    return {text.begin(), text.end()};
 }
 
 } // namespace
@@ -146,6 +148,7 @@ void PanelWindow::PaintContent(HDC dc, const RECT& dirty) const {
 
 void PanelWindow::OnCreate() {
     children_ = std::make_unique<ChildControls>(hwnd_, pictures_, fonts_.window());
+    PostMessageW(hwnd_, WM_NAME_CONTROLS, 0, 0);
     if (const ControlEntry* cabin = findControl(Picture1)) {
         cabinTopTwips_ = cabin->top;
     }
@@ -157,6 +160,10 @@ void PanelWindow::OnCreate() {
             }
         }
     }
+}
+
+void PanelWindow::OnNameControls() {
+    children_->nameCallButtons();
 }
 
 void PanelWindow::OnTimer(UINT id) {
@@ -315,6 +322,9 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         HANDLE_MSG(window, WM_DESTROY, OnDestroy);
     case WM_PRINTCLIENT:
         OnPrintClient(window, reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_NAME_CONTROLS:
+        self(window)->OnNameControls();
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -56,6 +56,7 @@ public:
 
     // Message handlers, called by the window procedure.
     void OnCreate();
+    void OnNameControls();
     void OnTimer(UINT id);
     void OnCommand(int id, UINT code);
     void OnDrawItem(const DRAWITEMSTRUCT& item);

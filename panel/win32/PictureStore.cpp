@@ -127,7 +127,8 @@ int resourceOf(Picture which) {
     return 0;
 }
 
-std::unique_ptr<PanelPicture> readPicture(HINSTANCE instance, Picture which) {
+std::unique_ptr<PanelPicture> readPicture(HINSTANCE instance, const ImageDecoder& decoder,
+                                          Picture which) {
     const auto bytes = resourceBytes(instance, resourceOf(which));
     if (which == Picture::Passenger) {
         try {
@@ -136,7 +137,7 @@ std::unique_ptr<PanelPicture> readPicture(HINSTANCE instance, Picture which) {
             return nullptr;
         }
     }
-    if (const auto image = decodeImage(bytes)) {
+    if (const auto image = decoder.decode(bytes)) {
         return std::make_unique<BitmapPicture>(*image);
     }
     return nullptr;
@@ -145,8 +146,9 @@ std::unique_ptr<PanelPicture> readPicture(HINSTANCE instance, Picture which) {
 } // namespace
 
 PictureStore::PictureStore(HINSTANCE instance) {
+    const ImageDecoder decoder;
     for (std::size_t i = 1; i < pictures_.size(); ++i) {
-        pictures_[i] = readPicture(instance, static_cast<Picture>(i));
+        pictures_[i] = readPicture(instance, decoder, static_cast<Picture>(i));
     }
 }
 

@@ -4,13 +4,12 @@
 
 namespace {
 
-constexpr const wchar_t* FaceName = L"MS Sans Serif";
 constexpr int CellPixels = 11;
 
 // The port labels' font is stored with character set 177, but asking the font
 // mapper for it would trade the face for one that has that set; the labels
 // only hold Latin letters, so both fonts ask for the same face.
-HFONT createFont(bool underline) {
+HFONT createFont(const wchar_t* face, bool underline) {
     LOGFONTW font{};
     font.lfHeight = -CellPixels;
     font.lfWeight = FW_NORMAL;
@@ -20,7 +19,7 @@ HFONT createFont(bool underline) {
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
-    wcsncpy(font.lfFaceName, FaceName, LF_FACESIZE - 1);
+    wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
     return CreateFontIndirectW(&font);
 }
 
@@ -34,14 +33,14 @@ bool rasterFaceSelected(HFONT font) {
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
     const bool scalable = (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) != 0;
-    return wcscmp(face, FaceName) == 0 && !scalable;
+    return wcscmp(face, WindowFonts::RasterFaceName) == 0 && !scalable;
 }
 
 } // namespace
 
-WindowFonts::WindowFonts()
-    : window_(createFont(false))
-    , portLabel_(createFont(true))
+WindowFonts::WindowFonts(const wchar_t* face)
+    : window_(createFont(face, false))
+    , portLabel_(createFont(face, true))
     , rasterFace_(rasterFaceSelected(window_)) {}
 
 WindowFonts::~WindowFonts() {

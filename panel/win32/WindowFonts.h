@@ -7,7 +7,10 @@
 // scales the whole window on denser screens) that is a cell of 11 pixels.
 class WindowFonts {
 public:
-    WindowFonts();
+    static constexpr const wchar_t* RasterFaceName = L"MS Sans Serif";
+
+    // `face` is for tests that try the panel with another face.
+    explicit WindowFonts(const wchar_t* face = RasterFaceName);
     ~WindowFonts();
     WindowFonts(const WindowFonts&) = delete;
     WindowFonts& operator=(const WindowFonts&) = delete;

@@ -3,6 +3,7 @@
 // Windows with their transparent pixels showing the box's colour.
 #include "PanelWindowFixture.h"
 
+#include "Canvas.h"
 #include "RasterFace.h"
 #include "WindowFonts.h"
 
@@ -14,60 +15,20 @@ constexpr COLORREF PaleYellow = RGB(255, 255, 192);
 constexpr COLORREF LightGreen = RGB(128, 255, 128);
 constexpr COLORREF Unpainted = RGB(255, 0, 255);
 
-// A window's client area as drawn by WM_PRINTCLIENT into a 32-bit bitmap.
-class Capture {
+// A window's client area as drawn by WM_PRINTCLIENT.
+class Capture : public Canvas {
 public:
-    explicit Capture(HWND window) {
-        RECT client{};
-        GetClientRect(window, &client);
-        width_ = client.right;
-        height_ = client.bottom;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_; // top row first
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_),
-                                   nullptr, 0);
-        old_ = SelectObject(dc_, bitmap_);
-        HBRUSH unpainted = CreateSolidBrush(Unpainted);
-        FillRect(dc_, &client, unpainted);
-        DeleteObject(unpainted);
-        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc_), PRF_CLIENT);
-        GdiFlush();
-    }
-    ~Capture() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    Capture(const Capture&) = delete;
-    Capture& operator=(const Capture&) = delete;
-
-    COLORREF at(int x, int y) const {
-        const std::uint32_t p = bits_[y * width_ + x];
-        return RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-    int count(COLORREF colour) const {
-        int n = 0;
-        for (int y = 0; y < height_; ++y) {
-            for (int x = 0; x < width_; ++x) {
-                n += at(x, y) == colour;
-            }
-        }
-        return n;
+    explicit Capture(HWND window)
+        : Canvas(clientSize(window).cx, clientSize(window).cy, Unpainted) {
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc()), PRF_CLIENT);
     }
 
 private:
-    int width_ = 0;
-    int height_ = 0;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    std::uint32_t* bits_ = nullptr;
+    static SIZE clientSize(HWND window) {
+        RECT client{};
+        GetClientRect(window, &client);
+        return {client.right, client.bottom};
+    }
 };
 
 } // namespace

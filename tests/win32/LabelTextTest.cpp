@@ -1,0 +1,96 @@
+// The legends as GDI draws them: with the raster face, and with another face
+// standing in for it, whose words must still stand in the raster face's
+// columns so that the legends read as bit diagrams.
+#include "LabelText.h"
+#include "Canvas.h"
+#include "PixelGeometry.h"
+#include "RasterFace.h"
+#include "WindowFonts.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+// Where ink begins after a gap of at least two blank columns, in one text row
+// band of a label drawn at the window's origin.
+std::vector<int> wordStarts(const Canvas& canvas, const PixelRect& box, int line) {
+    const COLORREF back = canvas.at(box.left, box.top);
+    std::vector<int> starts;
+    int blank = 2;
+    for (int x = box.left; x < box.right(); ++x) {
+        bool ink = false;
+        const int top = box.top + line * rasterface::LineHeight;
+        for (int y = top; y < top + rasterface::LineHeight && y < box.bottom(); ++y) {
+            ink = ink || canvas.at(x, y) != back;
+        }
+        if (ink && blank >= 2) {
+            starts.push_back(x);
+        }
+        blank = ink ? 0 : blank + 1;
+    }
+    return starts;
+}
+
+std::vector<std::vector<int>> columnsOf(const ControlEntry& label, const WindowFonts& fonts) {
+    Canvas canvas(415, 448, RGB(255, 0, 255));
+    paintLabel(canvas.dc(), label, fonts);
+    const PixelRect box = pixelBounds(label);
+    std::vector<std::vector<int>> lines;
+    for (int line = 0; line * rasterface::LineHeight < box.height; ++line) {
+        lines.push_back(wordStarts(canvas, box, line));
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(LabelText, AnotherFaceKeepsTheLegendsColumns) {
+    const WindowFonts raster;
+    const WindowFonts other(L"Tahoma");
+    ASSERT_TRUE(raster.isRasterFace());
+    ASSERT_FALSE(other.isRasterFace());
+
+    for (const char* name : {"Label5", "Label12"}) {
+        const ControlEntry* label = findControl({name});
+        ASSERT_NE(label, nullptr);
+        const auto want = columnsOf(*label, raster);
+        const auto got = columnsOf(*label, other);
+        ASSERT_EQ(got.size(), want.size());
+        // The first line is words, not a diagram; the rest are columns of
+        // "x", "|" and bit numbers.
+        for (std::size_t line = 1; line < want.size(); ++line) {
+            ASSERT_EQ(got[line].size(), want[line].size()) << name << " line " << line;
+            for (std::size_t i = 0; i < want[line].size(); ++i) {
+                EXPECT_LE(std::abs(got[line][i] - want[line][i]), 1)
+                    << name << " line " << line << " word " << i;
+            }
+        }
+    }
+}
+
+TEST(LabelText, PortLabelsAreUnderlinedOnTheRowUnderTheGlyphs) {
+    const ControlEntry* label = findControl({"Label1"});
+    ASSERT_NE(label, nullptr);
+    const PixelRect box = pixelBounds(*label);
+    for (const wchar_t* face : {WindowFonts::RasterFaceName, L"Tahoma"}) {
+        const WindowFonts fonts(face);
+        Canvas canvas(415, 448, RGB(255, 0, 255));
+        paintLabel(canvas.dc(), *label, fonts);
+        const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+        int row = -1;
+        for (int y = box.top; y < box.bottom() && row < 0; ++y) {
+            int run = 0;
+            for (int x = box.left; x < box.right(); ++x) {
+                run = canvas.at(x, y) == text ? run + 1 : 0;
+                if (run > 40) {
+                    row = y;
+                }
+            }
+        }
+        EXPECT_EQ(row, box.top + rasterface::Ascent) << "face " << (face[0] == 'M' ? 0 : 1);
+        EXPECT_NE(canvas.at(box.left + box.width / 2, row + 1), text); // one pixel thick
+    }
+}
