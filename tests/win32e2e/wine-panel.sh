@@ -130,7 +130,12 @@ check_lamps_before_first_travel() {
 start_track() {
     wine "$wine_probe" track "$title" "${cabin[0]}" "${cabin[2]}" "${cabin[3]}" "$1" 20000 >"$2" &
     track_pid=$!
-    sleep 1 # the probe finds the cabin before the travel starts
+    # The probe reports where the cabin stands as soon as it has found it.
+    for _ in $(seq 200); do
+        grep -q '^top' "$2" 2>/dev/null && return 0
+        sleep 0.05
+    done
+    fail "the probe found no cabin to follow"
 }
 
 # From the ground floor to the fifth: the cabin moves pixel by pixel, up only,
