@@ -1,48 +1,42 @@
 #include "FrameTimer.h"
 
-#include <timeapi.h>
+#include <mmsystem.h>
 
 namespace {
 
-constexpr UINT FinePeriodMs = 1;
+constexpr UINT ResolutionMs = 1;
 
 } // namespace
 
-FrameTimer::FrameTimer()
-    : timer_(CreateWaitableTimerW(nullptr, FALSE, nullptr)) {}
+FrameTimer::FrameTimer(HWND target, UINT message)
+    : target_(target)
+    , message_(message) {}
+
+void CALLBACK FrameTimer::fire(UINT, UINT, DWORD_PTR self, DWORD_PTR, DWORD_PTR) {
+    const auto* timer = reinterpret_cast<const FrameTimer*>(self);
+    PostMessageW(timer->target_, timer->message_, 0, 0);
+}
 
 FrameTimer::~FrameTimer() {
     cancel();
-    if (timer_) {
-        CloseHandle(timer_);
-    }
 }
 
-LARGE_INTEGER FrameTimer::dueTime(std::chrono::nanoseconds wait) {
-    using Units = std::chrono::duration<long long, std::ratio<1, 10'000'000>>;
-    const long long units = std::chrono::ceil<Units>(wait).count();
-    LARGE_INTEGER due;
-    due.QuadPart = -(units < 1 ? 1 : units);
-    return due;
+UINT FrameTimer::delayMs(std::chrono::nanoseconds wait) {
+    const long long ms = std::chrono::ceil<std::chrono::milliseconds>(wait).count();
+    return ms < 1 ? 1 : static_cast<UINT>(ms);
 }
 
 void FrameTimer::arm(std::chrono::nanoseconds wait) {
-    if (!timer_) {
-        return;
-    }
-    if (!armed_) {
-        timeBeginPeriod(FinePeriodMs);
-        armed_ = true;
-    }
-    const LARGE_INTEGER due = dueTime(wait);
-    SetWaitableTimer(timer_, &due, 0, nullptr, nullptr, FALSE);
+    cancel();
+    // A pending event is killed, waiting for a callback under way, before this
+    // timer goes; one that has fired has ended by itself.
+    event_ = timeSetEvent(delayMs(wait), ResolutionMs, fire, reinterpret_cast<DWORD_PTR>(this),
+                          TIME_ONESHOT | TIME_CALLBACK_FUNCTION | TIME_KILL_SYNCHRONOUS);
 }
 
 void FrameTimer::cancel() {
-    if (!armed_) {
-        return;
+    if (event_ != 0) {
+        timeKillEvent(event_); // harmless when it has fired already
+        event_ = 0;
     }
-    CancelWaitableTimer(timer_);
-    timeEndPeriod(FinePeriodMs);
-    armed_ = false;
 }

@@ -4,30 +4,32 @@
 
 #include <chrono>
 
-// Wakes the message loop once, when the cabin is next due a whole pixel
-// further: a waitable timer whose handle the loop waits on beside its
-// messages. While it is armed the system timer runs at 1 ms, so a wake comes
-// within a millisecond of its time rather than on the next 15.6 ms tick.
+// Wakes the window once, when the cabin is next due a whole pixel further: a
+// one-shot multimedia timer, precise to the millisecond, that posts a message
+// to the window. Any message loop delivers it, so the cabin keeps moving while
+// the window is dragged or its system menu is open.
 class FrameTimer {
 public:
-    FrameTimer();
+    FrameTimer(HWND target, UINT message);
     ~FrameTimer();
     FrameTimer(const FrameTimer&) = delete;
     FrameTimer& operator=(const FrameTimer&) = delete;
 
-    // Signals the handle `wait` from now (at once when `wait` is not positive).
+    // Posts the message `wait` from now (at once when `wait` is not positive),
+    // in place of any wake still to come.
     void arm(std::chrono::nanoseconds wait);
     void cancel();
-    bool armed() const { return armed_; }
+    bool armed() const { return event_ != 0; }
 
-    HANDLE handle() const { return timer_; }
-
-    // The due time SetWaitableTimer takes for `wait`: negative for "relative",
-    // in 100-nanosecond units, rounded up so the wake never comes early, and
-    // at least one unit.
-    static LARGE_INTEGER dueTime(std::chrono::nanoseconds wait);
+    // The delay the timer takes for `wait`: whole milliseconds, rounded up so
+    // the wake never comes early, and at least one.
+    static UINT delayMs(std::chrono::nanoseconds wait);
 
 private:
-    HANDLE timer_;
-    bool armed_ = false;
+    // Runs on the multimedia timer's own thread: it only posts.
+    static void CALLBACK fire(UINT, UINT, DWORD_PTR self, DWORD_PTR, DWORD_PTR);
+
+    HWND target_;
+    UINT message_;
+    UINT event_ = 0;
 };

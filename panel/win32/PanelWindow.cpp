@@ -21,6 +21,8 @@ constexpr ControlId Timer2{"Timer2"};
 // once the window is on the screen, so that loading the accessibility
 // component does not hold up its first appearance.
 constexpr UINT WM_NAME_CONTROLS = WM_APP + 1;
+// Posted by the frame timer when the cabin is due a whole pixel further.
+constexpr UINT WM_CABIN_FRAME = WM_APP + 2;
 
 // A fixed-size window with a caption, the system menu and its close box only.
 constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -35,7 +37,8 @@ PanelWindow::PanelWindow(HWND window)
     : hwnd_(window)
     , pictures_(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)))
     , editBack_(CreateSolidBrush(toColorRef(TextBoxBack)))
-    , panel_(*this, clock_) {}
+    , panel_(*this, clock_)
+    , frames_(window, WM_CABIN_FRAME) {}
 
 PanelWindow::~PanelWindow() {
     DeleteObject(editBack_);
@@ -187,7 +190,7 @@ void PanelWindow::OnCommand(int id, UINT code) {
     }
 }
 
-void PanelWindow::onFrame() {
+void PanelWindow::OnFrame() {
     panel_.advanceTravel();
     followTravel();
 }
@@ -325,6 +328,9 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
     case WM_NAME_CONTROLS:
         self(window)->OnNameControls();
+        return 0;
+    case WM_CABIN_FRAME:
+        self(window)->OnFrame();
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);

@@ -41,10 +41,6 @@ public:
     int timer2Interval() const { return timer2Interval_; }
     const LiftPanel& panel() const { return panel_; }
 
-    // The travel's wake-up, for the message loop to wait on.
-    HANDLE frameHandle() const { return frames_.handle(); }
-    void onFrame();
-
     // Paints the window's own surface within `dirty`, back to front.
     void PaintContent(HDC dc, const RECT& dirty) const;
 
@@ -57,6 +53,7 @@ public:
     // Message handlers, called by the window procedure.
     void OnCreate();
     void OnNameControls();
+    void OnFrame();
     void OnTimer(UINT id);
     void OnCommand(int id, UINT code);
     void OnDrawItem(const DRAWITEMSTRUCT& item);

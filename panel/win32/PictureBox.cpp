@@ -31,7 +31,7 @@ void PaintContent(HWND box, HDC dc) {
 
 BOOL OnNCCreate(HWND box, LPCREATESTRUCTW create) {
     SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    return TRUE;
+    return FORWARD_WM_NCCREATE(box, create, DefWindowProcW);
 }
 
 void OnNCDestroy(HWND box) {

@@ -4,28 +4,58 @@
 
 using namespace std::chrono_literals;
 
-TEST(FrameTimer, DueTimeIsRelativeRoundedUpAndNeverZero) {
-    EXPECT_EQ(FrameTimer::dueTime(16'666'667ns).QuadPart, -166'667); // one pixel at 900 twips/s
-    EXPECT_EQ(FrameTimer::dueTime(100ns).QuadPart, -1);
-    EXPECT_EQ(FrameTimer::dueTime(101ns).QuadPart, -2); // never early
-    EXPECT_EQ(FrameTimer::dueTime(0ns).QuadPart, -1);   // due now: at once
-    EXPECT_EQ(FrameTimer::dueTime(-5ms).QuadPart, -1);  // overdue: at once
-    EXPECT_EQ(FrameTimer::dueTime(2s).QuadPart, -20'000'000);
+namespace {
+
+constexpr UINT WM_TEST_FRAME = WM_APP + 7;
+
+// Whether the frame's message reaches this thread's queue within `limitMs`.
+bool frameArrives(DWORD limitMs) {
+    const DWORD until = GetTickCount() + limitMs;
+    MSG msg;
+    for (;;) {
+        if (PeekMessageW(&msg, nullptr, WM_TEST_FRAME, WM_TEST_FRAME, PM_REMOVE)) {
+            return true;
+        }
+        const DWORD now = GetTickCount();
+        if (now >= until) {
+            return false;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, until - now, QS_POSTMESSAGE);
+    }
 }
 
-TEST(FrameTimer, SignalsOnceWhenArmedAndNotAfterCancel) {
-    FrameTimer timer;
-    ASSERT_NE(timer.handle(), nullptr);
-    EXPECT_FALSE(timer.armed());
+} // namespace
 
-    timer.arm(0ns);
-    EXPECT_TRUE(timer.armed());
-    EXPECT_EQ(WaitForSingleObject(timer.handle(), 5000), WAIT_OBJECT_0);
-    // An auto-reset timer: the wait that saw it consumed the signal.
-    EXPECT_EQ(WaitForSingleObject(timer.handle(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
+TEST(FrameTimer, DelayIsWholeMillisecondsRoundedUpAndNeverZero) {
+    EXPECT_EQ(FrameTimer::delayMs(16'666'667ns), 17u); // one pixel at 900 twips/s
+    EXPECT_EQ(FrameTimer::delayMs(1ms), 1u);
+    EXPECT_EQ(FrameTimer::delayMs(1'000'001ns), 2u); // never early
+    EXPECT_EQ(FrameTimer::delayMs(0ns), 1u);         // due now: at once
+    EXPECT_EQ(FrameTimer::delayMs(-5ms), 1u);        // overdue: at once
+    EXPECT_EQ(FrameTimer::delayMs(2s), 2000u);
+}
 
-    timer.arm(1h);
-    timer.cancel();
-    EXPECT_FALSE(timer.armed());
-    EXPECT_EQ(WaitForSingleObject(timer.handle(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
+TEST(FrameTimer, PostsOnceWhenArmedAndNotAfterCancel) {
+    // A message-only window of this thread receives the wake.
+    HWND target =
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_NE(target, nullptr);
+    {
+        FrameTimer timer(target, WM_TEST_FRAME);
+        EXPECT_FALSE(timer.armed());
+
+        timer.arm(0ns);
+        EXPECT_TRUE(timer.armed());
+        EXPECT_TRUE(frameArrives(5000));
+        EXPECT_FALSE(frameArrives(50)); // one wake per arming
+
+        timer.arm(1h);
+        timer.cancel();
+        EXPECT_FALSE(timer.armed());
+        EXPECT_FALSE(frameArrives(50));
+
+        timer.arm(1h); // destroyed while armed: nothing comes after
+    }
+    EXPECT_FALSE(frameArrives(50));
+    DestroyWindow(target);
 }
