@@ -23,8 +23,9 @@ panel=$build/pelmo-lift
 floor=$build/bench/minimal-window
 probe=$build/bench/map-probe
 watch=$build/soak/port-watch
+stages=$build/bench/startup-stages
 for tool in "$panel" "$floor" "$probe" "$watch" "$build/bench/travel-harness" \
-    "$build/bench/writeport-bench"; do
+    "$build/bench/writeport-bench" "$stages"; do
     [ -x "$tool" ] || { echo "missing $tool: build with -DPELMO_BENCH=ON" >&2; exit 1; }
 done
 
@@ -63,6 +64,33 @@ for _ in $(seq "$runs"); do
 done
 start_panel=$(median <"$work/start.panel")
 start_floor=$(median <"$work/start.floor")
+
+# --- 2b. Where the start-up goes, stage by stage -------------------------------
+
+echo "Start-up stages, $runs runs of each ..." >&2
+: >"$work/stages"
+for i in $(seq 0 "$runs"); do # run 0 warms the cache and is not counted
+    for variant in panel --minimal --minimal-text; do
+        if [ "$variant" = panel ]; then out=$("$stages"); else out=$("$stages" "$variant"); fi
+        [ "$i" -eq 0 ] || echo "$out" | awk -v v="$variant" '$1 == "stage_ms" { print v, $2, $3 }' >>"$work/stages"
+    done
+done
+stage_median() { # variant stage; a dash for a stage the variant does not have
+    local values
+    values=$(awk -v v="$1" -v s="$2" '$1 == v && $2 == s { print $3 }' "$work/stages")
+    if [ -n "$values" ]; then echo "$values" | median; else echo "–"; fi
+}
+stage_table=$(
+    echo "| Stage, ms from process start (median of $runs) | Pelmo Lift | Minimal Qt window | Minimal Qt window with one line of text |"
+    echo "| --- | --- | --- | --- |"
+    for stage in main:"program and libraries loaded, \`main\` entered" \
+        application:"\`QApplication\` built (X connection, platform plugin)" \
+        font_registered:"window face registered (fontconfig starts)" \
+        window_built:"window built (controls, pictures, icon)" \
+        shown:"\`show()\` returned" first_paint_done:"first complete paint"; do
+        echo "| ${stage#*:} | $(stage_median panel "${stage%%:*}") | $(stage_median --minimal "${stage%%:*}") | $(stage_median --minimal-text "${stage%%:*}") |"
+    done
+)
 
 # --- 3. A session of each: idle CPU, a travel, peak memory -------------------
 
@@ -131,6 +159,8 @@ machine="$(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cp
 echo
 echo "$table"
 echo
+echo "$stage_table"
+echo
 echo "Measured on: $machine"
 {
     echo "# Benchmark results"
@@ -138,5 +168,9 @@ echo "Measured on: $machine"
     echo "Latest run of \`make bench\` on $machine."
     echo
     echo "$table"
+    echo
+    echo "Where the start-up goes:"
+    echo
+    echo "$stage_table"
 } >"$root/bench/RESULTS.md"
 echo "Written to bench/RESULTS.md" >&2

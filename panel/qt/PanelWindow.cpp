@@ -34,12 +34,13 @@ PanelWindow::PanelWindow(QWidget* parent)
     setWindowIcon(panelIcon());
     setFixedSize(toPixels(form.clientWidth), toPixels(form.clientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    applyFont(); // before the children exist, so none has to take it over later
 
     for (const ControlEntry& entry : controlTable()) {
         createControl(entry);
     }
     stackAndOrder();
-    applyLook();
+    applyColours();
 }
 
 PanelWindow::~PanelWindow() = default;

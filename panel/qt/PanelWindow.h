@@ -62,8 +62,10 @@ private:
     PanelLook lookNow() const;
     // Makes the look match the screen and the palette again, and repaints.
     void refreshLook();
-    // Gives every child widget the look's face and colours.
-    void applyLook();
+    // Gives the window, and so every child widget, the look's face.
+    void applyFont();
+    // Gives every child widget the look's colours.
+    void applyColours();
 
     using Key = std::pair<std::string_view, int>;
     static Key keyOf(ControlId id) { return {id.name, id.index}; }

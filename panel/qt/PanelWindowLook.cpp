@@ -54,12 +54,16 @@ void PanelWindow::refreshLook() {
         return;
     }
     look_ = std::move(now);
-    applyLook();
+    applyFont();
+    applyColours();
     update();
 }
 
-void PanelWindow::applyLook() {
+void PanelWindow::applyFont() {
     setFont(look_.font()); // the buttons and the text box take the window's font
+}
+
+void PanelWindow::applyColours() {
     for (const ControlEntry& entry : controlTable()) {
         const ControlSettings& s = entry.settings;
         QWidget* widget = control(entry.id);

@@ -5,8 +5,10 @@
 #include "PanelArt.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -80,12 +82,20 @@ const char* fileOf(Picture which) {
     return nullptr;
 }
 
+// Reads an image in the format its name gives. Left to guess, Qt would load
+// every image plugin installed to ask whether it reads a bitmap.
+QImage readImage(const QString& path) {
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 // A picture that cannot be read shows as nothing rather than stop the panel.
 PictureRef makePicture(Picture which) {
     initPanelArt();
     const QString path = QString::fromLatin1(fileOf(which));
     if (which != Picture::Passenger) {
-        return std::make_shared<ImagePicture>(QImage(path));
+        return std::make_shared<ImagePicture>(readImage(path));
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
