@@ -33,7 +33,8 @@ clean:
 	rm -rf $(BUILD)
 
 # --- Proof under load and on Windows ---------------------------------------
-# `make bench`: the benchmark table (also written to bench/RESULTS.md).
+# `make bench`: the benchmark tables (also written to bench/RESULTS.md and,
+# for the Windows panel under Wine, bench/RESULTS-wine.md).
 # `make soak SOAK_SECONDS=600`: the real program clicked at random under Xvfb.
 # `make sanitize`: the tests built with AddressSanitizer and UBSan.
 # `make windows`: the Win32 panel cross-built with mingw-w64: build-win/pelmo-lift.exe.
@@ -45,11 +46,13 @@ SANITIZE_ENV := ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:strict_string_checks
 
 .PHONY: bench soak sanitize windows windows-test
 
-bench: deps
-	./scripts/install-packages.sh libbenchmark-dev libx11-dev
+bench: deps windows
+	./scripts/install-packages.sh libbenchmark-dev libx11-dev $(WINE_E2E_PACKAGES)
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPELMO_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build build-bench -j $(JOBS)
+	cmake --build build-win -j $(JOBS) --target wine-probe bare-window
 	bench/run-bench.sh build-bench
+	bench/run-wine-bench.sh build-bench build-win
 
 soak: build
 	soak/run-soak.sh $(SOAK_SECONDS) $(BUILD)
@@ -68,9 +71,16 @@ windows:
 		-DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 	cmake --build build-win -j $(JOBS) --target pelmo-lift
 
+# Under Wine in an X server: the exe driven end to end, its look against the
+# Qt panel's, and the Linux panel paired with a Windows reader; these need
+# the Linux build's tools too.
+WINE_E2E_PACKAGES := wine wine64 xvfb xauth xdotool imagemagick openbox libx11-dev
+
 windows-test:
-	./scripts/install-packages.sh $(WINDOWS_PACKAGES) wine wine64 xvfb xauth
+	./scripts/install-packages.sh $(WINDOWS_PACKAGES) $(WINE_E2E_PACKAGES)
 	scripts/run-windows-tests.sh build-win $(CMAKE_FLAGS)
+	$(MAKE) build
+	tests/win32e2e/run-all.sh $(BUILD) build-win
 
 # --- Packages a user installs -----------------------------------------------
 # `make package`: build-pkg/pelmo-lift_<version>_<arch>.deb, built with

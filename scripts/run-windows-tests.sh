@@ -16,19 +16,8 @@ cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)"
 # Wine must not open windows on the user's screen or offer to download
 # add-ons: the window tests get an X server of their own below.
 unset DISPLAY
-export WINEPREFIX
-WINEPREFIX=$(cd "$build" && pwd)/wine-prefix
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Creating the Wine prefix ..."
-    wineboot --init >/dev/null 2>&1 || true
-    wineserver --wait
-fi
-# Debian's Wine leaves a new prefix's Fonts folder empty, and "MS Sans Serif"
-# then silently becomes another face: give the prefix Wine's own fonts.
-fonts="$WINEPREFIX/drive_c/windows/Fonts"
-mkdir -p "$fonts"
-ln -sf /usr/share/wine/fonts/* "$fonts/"
+# The build's own prefix, with Wine's fonts: see wine-env.sh.
+. "$root/tests/win32e2e/wine-env.sh" "$build"
 
 cd "$build"
 xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" ctest --output-on-failure

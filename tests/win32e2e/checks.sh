@@ -1,0 +1,63 @@
+# Sourced by the scripts under tests/win32e2e: checks that count, and finding
+# and clicking the panel's controls from the control table. Needs $build (the
+# Linux build, for panel-table).
+
+passed=0 failed=0
+pass() { passed=$((passed + 1)); echo "ok   $*"; }
+fail() { failed=$((failed + 1)); echo "FAIL $*"; }
+finish() {
+    echo "$passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+}
+
+panel_table=$build/tests/win32e2e/table/panel-table
+[ -x "$panel_table" ] || { echo "missing $panel_table: build first" >&2; exit 1; }
+"$panel_table" rects >"$session_dir/rects"
+
+# X Y W H of a control, in client pixels.
+control_rect() {
+    awk -v n="$1" '$1 == n { print $3, $4, $5, $6; found = 1 } END { exit !found }' \
+        "$session_dir/rects"
+}
+
+# Waits up to 10 s for a visible window (xdotool search arguments); prints it.
+wait_for_window() {
+    local w
+    for _ in $(seq 100); do
+        w=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -1) || true
+        if [ -n "$w" ]; then
+            echo "$w"
+            return 0
+        fi
+        sleep 0.1
+    done
+    echo "FAIL no window ($*)" >&2
+    return 1
+}
+
+# Clicks the centre of a control; $origin holds the client area's top-left
+# corner on the screen.
+click_control() {
+    local r
+    r=($(control_rect "$1"))
+    xdotool mousemove --sync $((origin[0] + r[0] + r[2] / 2)) $((origin[1] + r[1] + r[3] / 2)) \
+        click 1
+}
+
+# expect_byte VALUE READER SECONDS TEXT: passes once READER prints VALUE,
+# fails (and goes on) when it has not after SECONDS.
+expect_byte() {
+    local deadline=$((SECONDS + $3)) seen
+    while :; do
+        seen=$($2) || true
+        if [ "$seen" = "$1" ]; then
+            pass "$4"
+            return 0
+        fi
+        if [ "$SECONDS" -ge "$deadline" ]; then
+            fail "$4 (read ${seen:-nothing})"
+            return 0
+        fi
+        sleep 0.05
+    done
+}

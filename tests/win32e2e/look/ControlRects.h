@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ControlTable.h"
+
+#include <string>
+
+// A control's place in the window's client area, in pixels at 96 dpi.
+struct PixelRect {
+    int x = 0, y = 0, width = 0, height = 0;
+
+    bool contains(int px, int py) const {
+        return px >= x && py >= y && px < x + width && py < y + height;
+    }
+};
+
+// "Command1(11)", "Label5", "Form1".
+std::string controlName(ControlId id);
+
+const char* kindName(ControlKind kind);
+
+// The rectangle of a control, nested boxes placed inside their containers.
+// A line gets the box around it, widened by its thickness.
+PixelRect pixelRect(const ControlEntry& entry);
+
+// How many boxes a control lies in (0 for a control of the window itself).
+int nestingDepth(const ControlEntry& entry);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ControlTable.h"
+
+#include <QImage>
+
+#include <vector>
+
+// Two pictures of the whole client area, compared pixel for pixel, with every
+// differing pixel charged to the control in front at that place.
+struct ControlDifference {
+    const ControlEntry* control; // nullptr: the window's own background
+    long pixels;
+};
+
+struct LookDifference {
+    long total = 0;
+    long identical = 0;
+    std::vector<ControlDifference> controls; // in the table's order, background last
+    QImage picture; // differing pixels in red over a faded copy of `expected`
+
+    double identicalShare() const { return total == 0 ? 0.0 : double(identical) / double(total); }
+};
+
+// The control that is seen at a pixel: child windows above the painted
+// surface, nested boxes above their containers, then the surface's items in
+// the table's order; nullptr for the bare background. The cabin `Picture1`
+// stands with its top at `cabinTop` pixels (it moves; the table holds its
+// start).
+const ControlEntry* controlAt(int x, int y, int cabinTop);
+
+// Both pictures must have the same size.
+LookDifference compareLooks(const QImage& expected, const QImage& actual, int cabinTop);
+
+// Chrome is what each platform draws its own way: button bevels and focus
+// marks, the edit box's edge.
+bool isChrome(const ControlEntry* control);

@@ -1,0 +1,190 @@
+// Looks at the Windows side from inside the Wine prefix, for the scripts that
+// test the panel under Wine.
+//
+//   wine-probe temp               the folder GetTempPathA reports
+//   wine-probe port               byte 55 of emu_port.dat there, or "none"
+//   wine-probe colours            GetSysColor 0, 5, 8, 15, 18 as RRGGBB,...
+//   wine-probe client TITLE       the window's client area on the screen: X Y W H
+//   wine-probe top TITLE X W H    the top, in client pixels, of the child window
+//                                 at client x X of size W x H (the cabin)
+//   wine-probe track TITLE X W H TOP MS
+//                                 follows the child window at client x X of
+//                                 size W x H (the cabin) until its top reaches
+//                                 TOP or MS ms pass; prints "byte T" when
+//                                 byte 55 first turns non-zero, "top T Y" at
+//                                 every move (T in ms from the start)
+//
+// Exit status 1 when the asked-for thing is not there.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr LONGLONG PortOffset = 55;
+
+std::string tempFolder() {
+    char buffer[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathA(sizeof buffer, buffer);
+    return std::string(buffer, length < sizeof buffer ? length : 0);
+}
+
+// Byte 55 of the port file, read the way an emulator would: shared, one byte.
+int portByte() {
+    const std::string path = tempFolder() + "emu_port.dat";
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return -1;
+    }
+    int value = -1;
+    LARGE_INTEGER at{};
+    at.QuadPart = PortOffset;
+    unsigned char byte = 0;
+    DWORD read = 0;
+    if (SetFilePointerEx(file, at, nullptr, FILE_BEGIN) &&
+        ReadFile(file, &byte, 1, &read, nullptr) && read == 1) {
+        value = byte;
+    }
+    CloseHandle(file);
+    return value;
+}
+
+// The panel's colours come as 0x00BBGGRR; the scripts want RRGGBB.
+void printColours() {
+    const int indexes[] = {COLOR_SCROLLBAR, COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE,
+                           COLOR_BTNTEXT};
+    const char* separator = "";
+    for (int index : indexes) {
+        const COLORREF c = GetSysColor(index);
+        std::printf("%s%02X%02X%02X", separator, GetRValue(c), GetGValue(c), GetBValue(c));
+        separator = ",";
+    }
+    std::printf("\n");
+}
+
+int printClient(const char* title) {
+    HWND window = FindWindowA(nullptr, title);
+    RECT client{};
+    POINT origin{};
+    if (window == nullptr || !GetClientRect(window, &client) || !ClientToScreen(window, &origin)) {
+        return 1;
+    }
+    std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
+    return 0;
+}
+
+struct ChildQuery {
+    HWND parent;
+    int x, width, height;
+    HWND found;
+};
+
+BOOL CALLBACK matchChild(HWND child, LPARAM data) {
+    auto* query = reinterpret_cast<ChildQuery*>(data);
+    RECT r{};
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, query->parent, reinterpret_cast<POINT*>(&r), 2);
+    if (r.left == query->x && r.right - r.left == query->width &&
+        r.bottom - r.top == query->height) {
+        query->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+double nowMs(LARGE_INTEGER start, LARGE_INTEGER frequency) {
+    LARGE_INTEGER t{};
+    QueryPerformanceCounter(&t);
+    return 1000.0 * static_cast<double>(t.QuadPart - start.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
+
+// The child window at client x `x` of the given size, and its window.
+ChildQuery findChild(const char* title, int x, int width, int height) {
+    ChildQuery query{FindWindowA(nullptr, title), x, width, height, nullptr};
+    if (query.parent != nullptr) {
+        EnumChildWindows(query.parent, matchChild, reinterpret_cast<LPARAM>(&query));
+    }
+    return query;
+}
+
+long childTop(const ChildQuery& query) {
+    RECT r{};
+    GetWindowRect(query.found, &r);
+    MapWindowPoints(HWND_DESKTOP, query.parent, reinterpret_cast<POINT*>(&r), 2);
+    return r.top;
+}
+
+int printTop(const char* title, int x, int width, int height) {
+    const ChildQuery query = findChild(title, x, width, height);
+    if (query.found == nullptr) {
+        return 1;
+    }
+    std::printf("%ld\n", childTop(query));
+    return 0;
+}
+
+int track(const char* title, int x, int width, int height, int finalTop, int limitMs) {
+    const ChildQuery query = findChild(title, x, width, height);
+    if (query.found == nullptr) {
+        return 1;
+    }
+    timeBeginPeriod(1);
+    LARGE_INTEGER frequency{}, start{};
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    long lastTop = -1;
+    bool byteSeen = false;
+    for (double t = 0; t < limitMs; t = nowMs(start, frequency)) {
+        if (!byteSeen && portByte() > 0) {
+            byteSeen = true;
+            std::printf("byte %.2f\n", t);
+            std::fflush(stdout);
+        }
+        const long top = childTop(query);
+        if (top != lastTop) {
+            lastTop = top;
+            std::printf("top %.2f %ld\n", t, top);
+            std::fflush(stdout);
+            if (top == finalTop) {
+                break;
+            }
+        }
+        Sleep(1);
+    }
+    timeEndPeriod(1);
+    return lastTop == finalTop ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    int status = 0;
+    if (command == "temp" && argc == 2) {
+        std::printf("%s\n", tempFolder().c_str());
+    } else if (command == "port" && argc == 2) {
+        const int value = portByte();
+        value < 0 ? std::printf("none\n") : std::printf("%d\n", value);
+    } else if (command == "colours" && argc == 2) {
+        printColours();
+    } else if (command == "client" && argc == 3) {
+        status = printClient(argv[2]);
+    } else if (command == "top" && argc == 6) {
+        status = printTop(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    } else if (command == "track" && argc == 8) {
+        status = track(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                       std::atoi(argv[6]), std::atoi(argv[7]));
+    } else {
+        std::fprintf(stderr, "usage: wine-probe temp|port|colours|client TITLE|"
+                             "top TITLE X W H|track TITLE X W H TOP MS\n");
+        return 2;
+    }
+    std::fflush(stdout);
+    return status;
+}

@@ -1,0 +1,39 @@
+# Sourced by the scripts that run Windows programs under Wine in an X server.
+# Sets up the Windows build's private Wine prefix:
+#
+#   . tests/win32e2e/wine-env.sh BUILD_WIN
+#
+# - WINEPREFIX is BUILD_WIN/wine-prefix, created on first use;
+# - Wine's own fonts are linked into the prefix's windows/Fonts, which
+#   Debian's Wine leaves empty: without them "MS Sans Serif" silently becomes
+#   another face and every label breaks differently;
+# - wine_temp_dir prints the prefix's temporary folder as Wine itself reports
+#   it, as a Unix path.
+
+wine_build=$(cd "$1" && pwd)
+export WINEPREFIX=$wine_build/wine-prefix
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine_probe=$wine_build/tests/win32e2e/probe/wine-probe.exe
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Creating the Wine prefix ..." >&2
+    (unset DISPLAY; wineboot --init >/dev/null 2>&1 || true; wineserver --wait)
+fi
+mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+
+# The temporary folder Windows programs in the prefix are given.
+wine_temp_dir() {
+    readlink -f "$(winepath -u "$(wine cmd /c echo %TEMP% 2>/dev/null | tr -d '\r')" 2>/dev/null)"
+}
+
+# Ends every Wine process of the prefix and waits until they are gone.
+wine_stop() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+}
+
+# Scripts that set up an X session leave no Wine process behind.
+if declare -F on_exit >/dev/null; then
+    on_exit wine_stop
+fi
