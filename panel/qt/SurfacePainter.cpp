@@ -3,6 +3,7 @@
 #include "LabelPainter.h"
 #include "PanelLook.h"
 #include "Twips.h"
+#include "WideLine.h"
 
 #include <QPainter>
 
@@ -41,8 +42,19 @@ void SurfacePainter::paint(const ControlEntry& entry, const PictureRef& picture)
 }
 
 void SurfacePainter::paintLine(const ControlEntry& entry) {
-    QPen pen(look_.colour(entry.settings.border.value_or(ShapeOutline)));
-    pen.setWidth(entry.settings.borderPixels);
+    const QColor colour = look_.colour(entry.settings.border.value_or(ShapeOutline));
+    const int width = entry.settings.borderPixels;
+    const qreal ratio = painter_.device() ? painter_.device()->devicePixelRatioF() : 1.0;
+    if (width > 1 && ratio == 1.0) {
+        // The pixels the Windows panel sets too.
+        for (const PixelSpan& s : wideLineSpans(linePixels(entry), width)) {
+            painter_.fillRect(QRect(s.left, s.y, s.right - s.left, 1), colour);
+        }
+        return;
+    }
+    // On denser screens a pen keeps the line smooth.
+    QPen pen(colour);
+    pen.setWidth(width);
     pen.setCapStyle(Qt::RoundCap);
     painter_.setPen(pen);
     painter_.drawLine(lineStart(entry), lineEnd(entry));

@@ -3,6 +3,7 @@
 #include "GdiColours.h"
 #include "LabelText.h"
 #include "PixelGeometry.h"
+#include "WideLine.h"
 
 SurfacePainter::SurfacePainter(HDC dc, const WindowFonts& fonts)
     : dc_(dc)
@@ -38,14 +39,22 @@ void SurfacePainter::paint(const ControlEntry& entry, const PanelPicture* pictur
 }
 
 void SurfacePainter::paintLine(const ControlEntry& entry) {
-    // A geometric pen wider than one pixel has round ends and joins.
-    HPEN pen = CreatePen(PS_SOLID, entry.settings.borderPixels,
-                         toColorRef(entry.settings.border.value_or(ShapeOutline)));
-    SelectObject(dc_, pen);
+    const COLORREF colour = toColorRef(entry.settings.border.value_or(ShapeOutline));
+    const int width = entry.settings.borderPixels;
     const PixelLine l = linePixels(entry);
+    if (width > 1) {
+        // The pixels the Qt panel sets too: GDI's wide pens and Qt's
+        // disagree along the edges, and GDI's differ between Windows and Wine.
+        for (const PixelSpan& s : wideLineSpans(l, width)) {
+            fillPixels(dc_, s.left, s.y, s.right - s.left, 1, colour);
+        }
+        return;
+    }
+    HPEN pen = CreatePen(PS_SOLID, width, colour);
+    HGDIOBJ old = SelectObject(dc_, pen);
     MoveToEx(dc_, l.x1, l.y1, nullptr);
     LineTo(dc_, l.x2, l.y2);
-    SelectObject(dc_, GetStockObject(BLACK_PEN));
+    SelectObject(dc_, old);
     DeleteObject(pen);
 }
 

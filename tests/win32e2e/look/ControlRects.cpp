@@ -1,5 +1,7 @@
 #include "ControlRects.h"
 
+#include "PixelGeometry.h"
+
 #include <algorithm>
 
 std::string controlName(ControlId id) {
@@ -32,20 +34,13 @@ const char* kindName(ControlKind kind) {
     return "?";
 }
 
-PixelRect pixelRect(const ControlEntry& entry) {
-    constexpr int T = TwipsPerPixel;
-    if (entry.kind == ControlKind::Line) {
-        const int reach = entry.settings.borderPixels;
-        const int left = std::min(entry.x1(), entry.x2()) / T - reach;
-        const int top = std::min(entry.y1(), entry.y2()) / T - reach;
-        const int right = std::max(entry.x1(), entry.x2()) / T + reach;
-        const int bottom = std::max(entry.y1(), entry.y2()) / T + reach;
-        return {left, top, right - left + 1, bottom - top + 1};
-    }
-    PixelRect rect{entry.left / T, entry.top / T, entry.width / T, entry.height / T};
+ControlRect pixelRect(const ControlEntry& entry) {
+    // Lines with the reach of their width, boxes as both windows place them.
+    const PixelRect r = surfacePixelBounds(entry);
+    ControlRect rect{r.left, r.top, r.width, r.height};
     if (entry.container != Form1) {
         if (const ControlEntry* container = findControl(entry.container)) {
-            const PixelRect outer = pixelRect(*container);
+            const ControlRect outer = pixelRect(*container);
             rect.x += outer.x;
             rect.y += outer.y;
         }

@@ -5,7 +5,7 @@
 #include <string>
 
 // A control's place in the window's client area, in pixels at 96 dpi.
-struct PixelRect {
+struct ControlRect {
     int x = 0, y = 0, width = 0, height = 0;
 
     bool contains(int px, int py) const {
@@ -20,7 +20,7 @@ const char* kindName(ControlKind kind);
 
 // The rectangle of a control, nested boxes placed inside their containers.
 // A line gets the box around it, widened by its thickness.
-PixelRect pixelRect(const ControlEntry& entry);
+ControlRect pixelRect(const ControlEntry& entry);
 
 // How many boxes a control lies in (0 for a control of the window itself).
 int nestingDepth(const ControlEntry& entry);

@@ -33,7 +33,7 @@ std::vector<const ControlEntry*> frontToBack() {
 
 // A shape without fill or back shows only its outline; what lies inside it
 // is seen through.
-bool covers(const ControlEntry& entry, const PixelRect& rect, int x, int y) {
+bool covers(const ControlEntry& entry, const ControlRect& rect, int x, int y) {
     if (!rect.contains(x, y)) {
         return false;
     }
@@ -42,7 +42,7 @@ bool covers(const ControlEntry& entry, const PixelRect& rect, int x, int y) {
         return true;
     }
     const int b = s.borderPixels;
-    const PixelRect inside{rect.x + b, rect.y + b, rect.width - 2 * b, rect.height - 2 * b};
+    const ControlRect inside{rect.x + b, rect.y + b, rect.width - 2 * b, rect.height - 2 * b};
     return !inside.contains(x, y);
 }
 
@@ -51,7 +51,7 @@ bool covers(const ControlEntry& entry, const PixelRect& rect, int x, int y) {
 const ControlEntry* controlAt(int x, int y, int cabinTop) {
     static const std::vector<const ControlEntry*> order = frontToBack();
     for (const ControlEntry* entry : order) {
-        PixelRect rect = pixelRect(*entry);
+        ControlRect rect = pixelRect(*entry);
         if (entry->id == ControlId{"Picture1"}) {
             rect.y = cabinTop;
         }

@@ -14,7 +14,7 @@ std::string nameAt(int x, int y, int cabinTop = StartTop) {
     return control == nullptr ? "background" : controlName(control->id);
 }
 
-PixelRect rectOf(ControlId id) {
+ControlRect rectOf(ControlId id) {
     return pixelRect(*findControl(id));
 }
 
@@ -25,20 +25,20 @@ QImage blank() {
 }
 
 TEST(ControlRects, NestedBoxesAddTheirContainersOrigins) {
-    const PixelRect outer = rectOf({"Picture2", 5});
-    const PixelRect inner = rectOf({"Picture2", 23});
+    const ControlRect outer = rectOf({"Picture2", 5});
+    const ControlRect inner = rectOf({"Picture2", 23});
     EXPECT_EQ(inner.x, outer.x);
     EXPECT_EQ(inner.y, outer.y);
     // Picture2(4) lies in Picture2(3), which lies in Picture2(22).
-    const PixelRect box22 = rectOf({"Picture2", 22});
-    const PixelRect box4 = rectOf({"Picture2", 4});
+    const ControlRect box22 = rectOf({"Picture2", 22});
+    const ControlRect box4 = rectOf({"Picture2", 4});
     EXPECT_EQ(box4.x, box22.x + 1320 / 15);
     EXPECT_EQ(box4.y, box22.y + 5640 / 15);
     EXPECT_EQ(box4.width, 17);
 }
 
 TEST(ControlRects, LinesGetTheBoxAroundThemWidenedByTheirThickness) {
-    const PixelRect line = rectOf({"Line6"}); // (16, 56) to (80, 16), 3 pixels wide
+    const ControlRect line = rectOf({"Line6"}); // (16, 56) to (80, 16), 3 pixels wide
     EXPECT_TRUE(line.contains(16, 56));
     EXPECT_TRUE(line.contains(80, 16));
     EXPECT_TRUE(line.contains(14, 58));
@@ -46,29 +46,29 @@ TEST(ControlRects, LinesGetTheBoxAroundThemWidenedByTheirThickness) {
 }
 
 TEST(ControlAt, ChildWindowsLieAboveThePaintedSurface) {
-    const PixelRect button = rectOf({"Command1", 11});
+    const ControlRect button = rectOf({"Command1", 11});
     EXPECT_EQ(nameAt(button.x + 8, button.y + 8), "Command1(11)");
     // Picture3 lies over the filled cabin face Shape4.
-    const PixelRect view = rectOf({"Picture3"});
+    const ControlRect view = rectOf({"Picture3"});
     EXPECT_EQ(nameAt(view.x + 1, view.y + 1), "Picture3");
     EXPECT_EQ(nameAt(view.x - 4, view.y + 1), "Shape4");
 }
 
 TEST(ControlAt, ANestedBoxLiesAboveItsContainer) {
-    const PixelRect box = rectOf({"Picture2", 23});
+    const ControlRect box = rectOf({"Picture2", 23});
     EXPECT_EQ(nameAt(box.x + 2, box.y + 2), "Picture2(23)");
 }
 
 TEST(ControlAt, AShapeWithoutFillShowsWhatLiesInsideIt) {
-    const PixelRect frame = rectOf({"Shape8"});
-    const PixelRect label = rectOf({"Label9"});
+    const ControlRect frame = rectOf({"Shape8"});
+    const ControlRect label = rectOf({"Label9"});
     EXPECT_EQ(nameAt(label.x + 4, label.y + 4), "Label9");
     EXPECT_EQ(nameAt(frame.x, frame.y + 40), "Shape8");
     EXPECT_EQ(nameAt(frame.x + 140, frame.y + 75), "background");
 }
 
 TEST(ControlAt, TheCabinIsFoundWhereItStands) {
-    const PixelRect cabin = rectOf({"Picture1"});
+    const ControlRect cabin = rectOf({"Picture1"});
     EXPECT_EQ(nameAt(cabin.x + 10, 130, 128), "Picture1");
     EXPECT_EQ(nameAt(cabin.x + 10, StartTop + 30, 128), "Shape2");
 }
@@ -82,8 +82,8 @@ TEST(CompareLooks, IdenticalPicturesHaveNoDifference) {
 
 TEST(CompareLooks, ChargesEachDifferingPixelToTheControlInFront) {
     QImage actual = blank();
-    const PixelRect label = rectOf({"Label13"});
-    const PixelRect button = rectOf({"Command1", 3});
+    const ControlRect label = rectOf({"Label13"});
+    const ControlRect button = rectOf({"Command1", 3});
     actual.setPixel(label.x + 3, label.y + 3, qRgb(0, 0, 0));
     actual.setPixel(label.x + 4, label.y + 3, qRgb(0, 0, 0));
     actual.setPixel(button.x, button.y, qRgb(0, 0, 0));
