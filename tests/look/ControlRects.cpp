@@ -12,6 +12,27 @@ std::string controlName(ControlId id) {
     return name;
 }
 
+std::string describeControl(const ControlEntry& entry) {
+    std::string name = controlName(entry.id);
+    if (entry.kind != ControlKind::Label) {
+        return name;
+    }
+    std::string caption;
+    for (const char c : entry.settings.caption) {
+        if (c != ' ' || (!caption.empty() && caption.back() != ' ')) {
+            caption += c;
+        }
+    }
+    while (!caption.empty() && caption.back() == ' ') {
+        caption.pop_back();
+    }
+    constexpr std::size_t Longest = 24;
+    if (caption.size() > Longest) {
+        caption = caption.substr(0, Longest - 1) + "\u2026";
+    }
+    return name + " (" + caption + ")";
+}
+
 const char* kindName(ControlKind kind) {
     switch (kind) {
     case ControlKind::PushButton:
