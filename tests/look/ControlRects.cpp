@@ -55,13 +55,13 @@ const char* kindName(ControlKind kind) {
     return "?";
 }
 
-ControlRect pixelRect(const ControlEntry& entry) {
+ControlRect controlRect(const ControlEntry& entry) {
     // Lines with the reach of their width, boxes as both windows place them.
     const PixelRect r = surfacePixelBounds(entry);
     ControlRect rect{r.left, r.top, r.width, r.height};
     if (entry.container != Form1) {
         if (const ControlEntry* container = findControl(entry.container)) {
-            const ControlRect outer = pixelRect(*container);
+            const ControlRect outer = controlRect(*container);
             rect.x += outer.x;
             rect.y += outer.y;
         }

@@ -24,7 +24,7 @@ const char* kindName(ControlKind kind);
 
 // The rectangle of a control, nested boxes placed inside their containers.
 // A line gets the box around it, widened by its thickness.
-ControlRect pixelRect(const ControlEntry& entry);
+ControlRect controlRect(const ControlEntry& entry);
 
 // How many boxes a control lies in (0 for a control of the window itself).
 int nestingDepth(const ControlEntry& entry);

@@ -51,7 +51,7 @@ bool covers(const ControlEntry& entry, const ControlRect& rect, int x, int y) {
 const ControlEntry* controlAt(int x, int y, int cabinTop) {
     static const std::vector<const ControlEntry*> order = frontToBack();
     for (const ControlEntry* entry : order) {
-        ControlRect rect = pixelRect(*entry);
+        ControlRect rect = controlRect(*entry);
         if (entry->id == ControlId{"Picture1"}) {
             rect.y = cabinTop;
         }

@@ -15,7 +15,7 @@ std::string nameAt(int x, int y, int cabinTop = StartTop) {
 }
 
 ControlRect rectOf(ControlId id) {
-    return pixelRect(*findControl(id));
+    return controlRect(*findControl(id));
 }
 
 QImage blank() {

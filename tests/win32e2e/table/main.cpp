@@ -25,7 +25,7 @@ int printRects() {
         if (entry.kind == ControlKind::Timer) {
             continue;
         }
-        const ControlRect r = pixelRect(entry);
+        const ControlRect r = controlRect(entry);
         std::printf("%s %s %d %d %d %d\n", controlName(entry.id).c_str(), kindName(entry.kind), r.x,
                     r.y, r.width, r.height);
     }
@@ -51,7 +51,7 @@ int compare(const char* expectedPath, const char* actualPath, const char* diffPa
     for (const ControlDifference& c : difference.controls) {
         const bool chrome = isChrome(c.control);
         onlyChrome = onlyChrome && chrome;
-        const ControlRect r = c.control != nullptr ? pixelRect(*c.control) : ControlRect{};
+        const ControlRect r = c.control != nullptr ? controlRect(*c.control) : ControlRect{};
         std::printf("  %-13s %-10s at %d,%d %dx%d: %ld pixels differ%s\n",
                     c.control != nullptr ? controlName(c.control->id).c_str() : "Form1",
                     c.control != nullptr ? kindName(c.control->kind) : "background", r.x, r.y,
