@@ -15,9 +15,7 @@ deb=$(ls "$build"/pelmo-lift_*.deb 2>/dev/null | head -1)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-passed=0 failed=0
-pass() { passed=$((passed + 1)); echo "ok   $*"; }
-fail() { failed=$((failed + 1)); echo "FAIL $*"; }
+. "$root/tests/support/checks.sh"
 check() { # check DESCRIPTION COMMAND...: passes when the command succeeds
     local what=$1
     shift

@@ -28,9 +28,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-passed=0 failed=0
-pass() { passed=$((passed + 1)); echo "ok   $*"; }
-fail() { failed=$((failed + 1)); echo "FAIL $*"; }
+. "$root/tests/support/checks.sh"
 
 apt_get() { # waits for a dpkg lock held by someone else instead of failing
     DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=600 "$@"
@@ -90,17 +88,7 @@ port_byte() { od -An -tu1 -j55 -N1 "$port_file" 2>/dev/null | tr -d ' '; }
 if [ -n "$window" ]; then
     # The third floor's call button in the shaft, Command1(9), in window pixels.
     xdotool mousemove --window "$window" 376 168 click 1
-    seen=
-    for _ in $(seq 100); do
-        seen=$(port_byte)
-        if [ "$seen" = 8 ]; then break; fi
-        sleep 0.05
-    done
-    if [ "$seen" = 8 ]; then
-        pass "a click on the third floor's button wrote 8 to byte 55 of $port_file"
-    else
-        fail "byte 55 of the port file is '${seen:-missing}', not 8, after the click"
-    fi
+    expect_byte 8 port_byte 5 "a click on the third floor's button wrote 8 to byte 55 of $port_file"
 fi
 kill "$panel_pid" 2>/dev/null || true
 wait "$panel_pid" 2>/dev/null || true

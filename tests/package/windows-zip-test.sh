@@ -30,9 +30,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-passed=0 failed=0
-pass() { passed=$((passed + 1)); echo "ok   $*"; }
-fail() { failed=$((failed + 1)); echo "FAIL $*"; }
+. "$root/tests/support/checks.sh"
 
 echo "Checking $zip"
 names=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
@@ -86,17 +84,7 @@ if [ -n "$window" ]; then
     dy=$((HEIGHT - 448 - dx))
     # The third floor's call button in the shaft, Command1(9), in client pixels.
     xdotool mousemove --window "$window" $((376 + dx)) $((168 + dy)) click 1
-    seen=
-    for _ in $(seq 200); do
-        seen=$(port_byte)
-        if [ "$seen" = 8 ]; then break; fi
-        sleep 0.05
-    done
-    if [ "$seen" = 8 ]; then
-        pass "a click on the third floor's button wrote 8 to byte 55 of the Windows temp folder's port file"
-    else
-        fail "byte 55 of $port_file is '${seen:-missing}', not 8, after the click"
-    fi
+    expect_byte 8 port_byte 10 "a click on the third floor's button wrote 8 to byte 55 of $port_file"
 fi
 
 echo "windows-zip-test: $passed passed, $failed failed"

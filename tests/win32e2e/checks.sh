@@ -2,9 +2,7 @@
 # and clicking the panel's controls from the control table. Needs $build (the
 # Linux build, for panel-table).
 
-passed=0 failed=0
-pass() { passed=$((passed + 1)); echo "ok   $*"; }
-fail() { failed=$((failed + 1)); echo "FAIL $*"; }
+. "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 finish() {
     echo "$passed passed, $failed failed"
     [ "$failed" -eq 0 ]
@@ -42,22 +40,4 @@ click_control() {
     r=($(control_rect "$1"))
     xdotool mousemove --sync $((origin[0] + r[0] + r[2] / 2)) $((origin[1] + r[1] + r[3] / 2)) \
         click 1
-}
-
-# expect_byte VALUE READER SECONDS TEXT: passes once READER prints VALUE,
-# fails (and goes on) when it has not after SECONDS.
-expect_byte() {
-    local deadline=$((SECONDS + $3)) seen
-    while :; do
-        seen=$($2) || true
-        if [ "$seen" = "$1" ]; then
-            pass "$4"
-            return 0
-        fi
-        if [ "$SECONDS" -ge "$deadline" ]; then
-            fail "$4 (read ${seen:-nothing})"
-            return 0
-        fi
-        sleep 0.05
-    done
 }
