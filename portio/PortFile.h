@@ -17,6 +17,11 @@ inline constexpr std::int32_t LastPort = 65535;
 // time in between. Every failure is silent; the next call starts afresh.
 void WritePort(std::int32_t port, std::uint8_t value) noexcept;
 
+// WritePort, telling whether the byte reached the file: true only when the
+// one byte was written into a regular file; false on every failure, which is
+// as silent as WritePort's.
+bool TryWritePort(std::int32_t port, std::uint8_t value) noexcept;
+
 // `path` with `separator` appended unless it is empty or already ends in it.
 std::string AddSeparator(const std::string& path, char separator);
 

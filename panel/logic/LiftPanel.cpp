@@ -24,7 +24,7 @@ LiftPanel::LiftPanel(PanelView& view, const MonotonicClock& clock, PortWriter wr
     , writePort_(std::move(writePort)) {}
 
 LiftPanel::LiftPanel(PanelView& view, const MonotonicClock& clock)
-    : LiftPanel(view, clock, portio::WritePort) {}
+    : LiftPanel(view, clock, portio::TryWritePort) {}
 
 void LiftPanel::Timer1_Timer() {
     if (travelling()) {
@@ -58,10 +58,11 @@ void LiftPanel::Timer1_Timer() {
         s.FloorCode = static_cast<std::int16_t>(s.FloorCode + (s.Request[f] << f));
     }
     s.FloorCodeByte = static_cast<std::uint8_t>(s.FloorCode);
-    writePort_(PushedButtonPort, s.FloorCodeByte);
+    const bool written = writePort_(PushedButtonPort, s.FloorCodeByte);
 
     if (s.TravelPending == 1) {
         s.TravelPending = 0;
+        codeOwed_ = !written;
         MoveCabin(); // the tick goes on in finishTick() once the cabin has arrived
         return;
     }
@@ -116,13 +117,24 @@ void LiftPanel::MoveCabin() {
 
     travel_.emplace(Travel{CabinTravel(*s.FloorTop[s.CurrentFloor], *s.FloorTop[target], step),
                            target, clock_.now(), 0});
-    advanceTravel();
+    applyDuePositions(); // the first position at once; retries wait for a frame
 }
 
 void LiftPanel::advanceTravel() {
     if (!travel_) {
         return;
     }
+    retryOwedCode();
+    applyDuePositions();
+}
+
+void LiftPanel::retryOwedCode() {
+    if (codeOwed_) {
+        codeOwed_ = !writePort_(PushedButtonPort, state_.FloorCodeByte);
+    }
+}
+
+void LiftPanel::applyDuePositions() {
     Travel& t = *travel_;
     const int due = t.positions.dueAfter(clock_.now() - t.start);
     for (; t.applied < due; ++t.applied) {
@@ -147,6 +159,7 @@ std::chrono::nanoseconds LiftPanel::untilAhead(int ahead) const {
 void LiftPanel::finishTravel() {
     const std::int16_t target = travel_->target;
     travel_.reset();
+    codeOwed_ = false; // a port still unwritable: the next tick writes 0 anyway
 
     for (int k = FirstLamp; k < FirstLamp + FloorCount; ++k) {
         view_.takePicture(picture2(k), picture2(WhiteLampTemplate));

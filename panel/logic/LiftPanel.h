@@ -17,9 +17,15 @@
 // no other event: poll ticks are dropped (not made up later) and clicks wait
 // in order until the travel and its tick have ended. The window keeps living
 // meanwhile; it calls advanceTravel() on every frame until travelling() is false.
+//
+// The tick that starts a travel writes the only code the emulated program gets
+// for the call. When that write fails (the file locked for a moment, say), each
+// frame of the travel tries it again until one succeeds; the travel's end gives
+// up without a word, and the next tick writes 0 as always.
 class LiftPanel {
 public:
-    using PortWriter = std::function<void(std::int32_t port, std::uint8_t value)>;
+    // Writes a port's byte; true when the byte reached the port file.
+    using PortWriter = std::function<bool(std::int32_t port, std::uint8_t value)>;
 
     static constexpr std::int32_t PushedButtonPort = 155;
     static constexpr int Timer2IntervalMs = 50000;
@@ -38,8 +44,9 @@ public:
     // stood for is no work at all.
     void Timer2_Timer();
 
-    // Sets every travel position that has fallen due by now; ends the travel,
-    // its tick and the clicks that waited on it once the last one is set.
+    // Writes the code again if the tick's write failed, then sets every travel
+    // position that has fallen due by now; ends the travel, its tick and the
+    // clicks that waited on it once the last one is set.
     void advanceTravel();
 
     bool travelling() const { return travel_.has_value(); }
@@ -52,6 +59,8 @@ public:
 
 private:
     void MoveCabin();
+    void retryOwedCode();
+    void applyDuePositions();
     void finishTravel();
     void finishTick();
     void latchRequest(std::int16_t Index);
@@ -68,5 +77,7 @@ private:
         int applied;
     };
     std::optional<Travel> travel_;
+    // The code of the running travel has not reached the port file yet.
+    bool codeOwed_ = false;
     std::deque<std::int16_t> waitingClicks_;
 };

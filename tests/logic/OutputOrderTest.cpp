@@ -3,6 +3,7 @@
 // change around a travel, and what a click made meanwhile leads to.
 #include "LiftPanelFixture.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,61 @@ TEST_F(OutputOrder, CallToTheCurrentFloorSetsOnePositionBetweenTheLamps) {
     EXPECT_FALSE(panel.travelling()) << "a one-position travel ends at once";
     EXPECT_EQ(view.foldedTimeline(), travellingTick(2, "0 0 000100", 4, 2760, 2760, 2));
     EXPECT_EQ(panel.state().Request, (std::array<std::int16_t, 6>{}));
+}
+
+// The port fails for a moment over the tick that carries a call to the fifth
+// floor: each frame tries the code again, the first success ends the retries,
+// and the travel, its pace and the next tick's 0 go on as ever.
+TEST_F(OutputOrder, CodeThatCouldNotBeWrittenIsWrittenOnceDuringTheTravel) {
+    panel.Command1_Click(11);
+    view.portFails = true;
+    panel.Timer1_Timer();
+    for (int frame = 0; frame < 3; ++frame) {
+        if (frame == 2) {
+            view.portFails = false;
+        }
+        clock.advance(16ms);
+        panel.advanceTravel();
+    }
+    travelToTheEnd();
+    panel.Timer1_Timer();
+
+    // 16 ms frames: positions up to 14, 28 and 43 twips on fall due.
+    const std::string failed = "WritePort 155, 32 failed";
+    const Timeline expected =
+        Timeline{"d(0) <- dig(0)", "Text1 \"0 0 100000\"", failed} + allLamps(9) +
+        Timeline{"Top 4560..4560",    failed,         "Top 4559..4546", failed, "Top 4545..4532",
+                 "WritePort 155, 32", "Top 4531..240"} +
+        allLamps(11) + Timeline{"Picture2(25) <- Picture2(10)", "Timer2 50000"} +
+        quietTick(5, "0 0 100000", 0);
+    EXPECT_EQ(view.foldedTimeline(), expected);
+}
+
+// A port that stays unwritable: tried at every frame of the travel and never
+// after it; a call for the cabin's own floor has no frame to try again in.
+TEST_F(OutputOrder, CodeStillUnwritableWhenTheTravelEndsIsGivenUp) {
+    panel.Command1_Click(3);
+    view.portFails = true;
+    panel.Timer1_Timer();
+    travelToTheEnd(100ms); // 2640 twips: 2.93 s, 30 frames
+    const auto arrived = view.timeline.size();
+    panel.Timer1_Timer();
+    panel.Command1_Click(3);
+    panel.Timer1_Timer(); // the cabin's own floor: one position, no frame
+    view.portFails = false;
+    panel.Timer1_Timer();
+
+    EXPECT_EQ(std::count(view.timeline.begin(), view.timeline.end(), "WritePort 155, 8 failed"),
+              1 + 30 + 1);
+    const Timeline afterTravel(view.timeline.begin() + static_cast<std::ptrdiff_t>(arrived),
+                               view.timeline.end());
+    const Timeline expected =
+        Timeline{"d(0) <- dig(3)",         "Text1 \"0 0 001000\"", "WritePort 155, 0 failed",
+                 "Timer2 50000",           "d(0) <- dig(3)",       "Text1 \"0 0 001000\"",
+                 "WritePort 155, 8 failed"} +
+        allLamps(9) + Timeline{"Top 1920", "Timer2 50000"} + allLamps(11) +
+        Timeline{"Picture2(23) <- Picture2(10)", "Timer2 50000"} + quietTick(3, "0 0 001000", 0);
+    EXPECT_EQ(afterTravel, expected);
 }
 
 } // namespace

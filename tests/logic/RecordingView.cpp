@@ -49,10 +49,14 @@ void RecordingView::setTimer2Interval(int ms) {
     timeline.push_back("Timer2 " + std::to_string(ms));
 }
 
-std::function<void(std::int32_t, std::uint8_t)> RecordingView::portWriter() {
+std::function<bool(std::int32_t, std::uint8_t)> RecordingView::portWriter() {
     return [this](std::int32_t port, std::uint8_t value) {
-        writes.push_back({port, value});
-        timeline.push_back("WritePort " + std::to_string(port) + ", " + std::to_string(value));
+        timeline.push_back("WritePort " + std::to_string(port) + ", " + std::to_string(value) +
+                           (portFails ? " failed" : ""));
+        if (!portFails) {
+            writes.push_back({port, value});
+        }
+        return !portFails;
     };
 }
 

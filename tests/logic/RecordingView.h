@@ -29,8 +29,10 @@ public:
     void setText1(const std::string& value) override;
     void setTimer2Interval(int ms) override;
 
-    // Records the writes on the timeline: "WritePort 155, 8".
-    std::function<void(std::int32_t, std::uint8_t)> portWriter();
+    // Records the writes on the timeline: "WritePort 155, 8", or "WritePort
+    // 155, 8 failed" while `portFails` is set; only those that succeed go
+    // into `writes`.
+    std::function<bool(std::int32_t, std::uint8_t)> portWriter();
 
     std::string lamp(int floor) const { return showing.at({"Picture2", 20 + floor}); }
     std::string digit() const { return showing.at({"d", 0}); }
@@ -47,5 +49,6 @@ public:
     int timer2 = 10000;
     int timer2Sets = 0;
     std::vector<PortWrite> writes;
+    bool portFails = false;
     std::vector<std::string> timeline; // "Top 4560", "Picture2(20) <- Picture2(9)", ...
 };

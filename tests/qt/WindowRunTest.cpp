@@ -16,7 +16,10 @@ namespace {
 class WindowRun : public ::testing::Test {
 protected:
     WindowRun()
-        : panel(window, clock, [this](std::int32_t, std::uint8_t value) { written = value; }) {}
+        : panel(window, clock, [this](std::int32_t, std::uint8_t value) {
+            written = value;
+            return true;
+        }) {}
 
     void callAndArrive(std::int16_t button) {
         panel.Command1_Click(button);

@@ -1,7 +1,7 @@
 #include "PanelSnapshot.h"
 
 PanelSnapshot::PanelSnapshot()
-    : panel_(window_, clock_, [](std::int32_t, std::uint8_t) {}) {
+    : panel_(window_, clock_, [](std::int32_t, std::uint8_t) { return true; }) {
     panel_.Timer1_Timer(); // the first tick: the code box shows the empty code text
 }
 
