@@ -3,6 +3,10 @@
 #include "PortFile.h"
 #include "PortFileFixture.h"
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 namespace {
 
 TEST(AddSeparator, AppendsOnlyWhereMissing) {
@@ -45,11 +49,75 @@ TEST_F(PortFile, ExistingFileKeepsItsLengthAndOtherBytes) {
 
 TEST_F(PortFile, PortsWithoutAByteAreSkipped) {
     for (std::int32_t port : {99, 0, -1, -2147483647 - 1, 65536, 2147483647}) {
-        portio::WritePort(port, 1);
+        EXPECT_FALSE(portio::TryWritePort(port, 1)) << port;
     }
     EXPECT_FALSE(files->exists(portFile())) << "no file, and no gigabyte-sized sparse one";
     portio::WritePort(65535, 1);
     EXPECT_EQ(files->read(portFile()).value_or(Bytes()).size(), 65436u);
+}
+
+// Another program truncates the file, or rewrites all of it, between writes:
+// each write puts back only its own byte.
+TEST_F(PortFile, FileTruncatedOrRewrittenMeanwhileGetsOnlyItsByte) {
+    files->write(portFile(), pattern(300));
+    ASSERT_TRUE(portio::TryWritePort(155, 8));
+    files->write(portFile(), Bytes());
+    EXPECT_TRUE(portio::TryWritePort(155, 8));
+    Bytes expected(56, 0);
+    expected[55] = 8;
+    EXPECT_EQ(files->read(portFile()), expected) << "bytes before it read as 0";
+
+    Bytes rewritten(300, 0xA5);
+    files->write(portFile(), rewritten);
+    EXPECT_TRUE(portio::TryWritePort(155, 0));
+    rewritten[55] = 0;
+    EXPECT_EQ(files->read(portFile()), rewritten);
+}
+
+// A second program rewrites every other byte about a thousand times a second
+// while the panel writes its own: no byte of either is ever lost.
+TEST_F(PortFile, SecondWriterKeepsEveryOtherByte) {
+    files->write(portFile(), Bytes(300, 0));
+    const auto round = [](int r) {
+        Bytes bytes(300);
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            bytes[i] = static_cast<unsigned char>(r + i);
+        }
+        return bytes;
+    };
+    std::atomic<bool> stop{false};
+    int rounds = 0;
+    int clobbered = 0;
+    std::thread second([&] {
+        for (; !stop; ++rounds) {
+            const Bytes mine = round(rounds);
+            files->writeAt(portFile(), 0, Bytes(mine.begin(), mine.begin() + 55));
+            files->writeAt(portFile(), 56, Bytes(mine.begin() + 56, mine.end()));
+            Bytes seen = files->read(portFile()).value_or(Bytes());
+            if (seen.size() != mine.size()) {
+                ++clobbered;
+                continue;
+            }
+            seen[55] = mine[55];
+            clobbered += seen != mine;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    int failed = 0;
+    for (int i = 0; i < 500; ++i) {
+        failed += !portio::TryWritePort(155, static_cast<std::uint8_t>(i % 2 ? 8 : 16));
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
+    stop = true;
+    second.join();
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(clobbered, 0) << "of " << rounds << " rounds";
+    ASSERT_GT(rounds, 0);
+
+    ASSERT_TRUE(portio::TryWritePort(155, 32));
+    Bytes last = round(rounds - 1);
+    last[55] = 32;
+    EXPECT_EQ(files->read(portFile()), last);
 }
 
 TEST_F(PortFile, ReadOnlyFileIsLeftAlone) {
@@ -58,27 +126,30 @@ TEST_F(PortFile, ReadOnlyFileIsLeftAlone) {
     if (!files->makeReadOnly(portFile())) {
         GTEST_SKIP() << "this process may write a read-only file all the same";
     }
-    portio::WritePort(155, 8);
+    EXPECT_FALSE(portio::TryWritePort(155, 8));
     EXPECT_EQ(files->read(portFile()), bytes);
 }
 
-TEST_F(PortFile, DirectoryInThePlaceOfTheFileFailsQuietly) {
+TEST_F(PortFile, DirectoryInThePlaceOfTheFileFailsQuietlyUntilItGoes) {
     ASSERT_TRUE(files->makeDirectory(portFile()));
-    portio::WritePort(155, 8);
+    EXPECT_FALSE(portio::TryWritePort(155, 8));
     EXPECT_TRUE(files->isDirectory(portFile()));
+    ASSERT_TRUE(files->removeDirectory(portFile()));
+    EXPECT_TRUE(portio::TryWritePort(155, 8));
+    EXPECT_EQ(files->read(portFile()).value_or(Bytes()).size(), 56u);
 }
 
 TEST_F(PortFile, MissingTemporaryDirectoryIsSkippedUntilItExists) {
     const bool workingDirHadFile = files->exists("emu_port.dat");
     const std::string missing = files->path("missing");
     files->reportAsTemporary(missing);
-    portio::WritePort(155, 2);
+    EXPECT_FALSE(portio::TryWritePort(155, 2));
     EXPECT_FALSE(files->exists(missing));
     EXPECT_EQ(files->exists("emu_port.dat"), workingDirHadFile)
         << "nothing lands in the working directory";
 
     ASSERT_TRUE(files->makeDirectory(missing));
-    portio::WritePort(155, 2);
+    EXPECT_TRUE(portio::TryWritePort(155, 2));
     const Bytes written =
         files->read(missing + files->separator() + "emu_port.dat").value_or(Bytes());
     ASSERT_EQ(written.size(), 56u);

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -51,11 +52,22 @@ public:
         std::ofstream(path, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
     }
+    bool writeAt(const std::string& path, long long offset, const Bytes& bytes) override {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        if (fd < 0) {
+            return false;
+        }
+        const auto size = static_cast<ssize_t>(bytes.size());
+        const bool wrote = ::pwrite(fd, bytes.data(), bytes.size(), offset) == size;
+        ::close(fd);
+        return wrote;
+    }
     bool exists(const std::string& path) const override {
         return fs::exists(fs::symlink_status(path));
     }
     bool isDirectory(const std::string& path) const override { return fs::is_directory(path); }
     bool makeDirectory(const std::string& path) override { return fs::create_directory(path); }
+    bool removeDirectory(const std::string& path) override { return ::rmdir(path.c_str()) == 0; }
     bool makeReadOnly(const std::string& path) override {
         fs::permissions(path, fs::perms::owner_read);
         return ::geteuid() != 0; // root writes through file permissions

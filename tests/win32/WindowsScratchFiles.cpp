@@ -69,6 +69,22 @@ public:
         WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
         CloseHandle(file);
     }
+    bool writeAt(const std::string& path, long long offset, const Bytes& bytes) override {
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, ShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            return false;
+        }
+        LARGE_INTEGER at{};
+        at.QuadPart = offset;
+        DWORD written = 0;
+        const bool wrote =
+            SetFilePointerEx(file, at, nullptr, FILE_BEGIN) &&
+            WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+            written == bytes.size();
+        CloseHandle(file);
+        return wrote;
+    }
     bool exists(const std::string& path) const override {
         return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
@@ -78,6 +94,9 @@ public:
     }
     bool makeDirectory(const std::string& path) override {
         return CreateDirectoryA(path.c_str(), nullptr);
+    }
+    bool removeDirectory(const std::string& path) override {
+        return RemoveDirectoryA(path.c_str());
     }
     bool makeReadOnly(const std::string& path) override {
         if (!SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY)) {
