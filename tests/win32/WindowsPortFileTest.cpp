@@ -47,25 +47,37 @@ TEST_F(PortFile, EmulatorHoldingTheFileOpenSeesTheWrite) {
     CloseHandle(exclusive);
 }
 
+// Another program holds the file open without sharing writes (share mode 0 or
+// read only): each write fails and says so, and the first after it lets go
+// gets through.
 TEST_F(PortFile, FileLockedByAnotherProgramIsSkippedThenWrittenAgain) {
-    const Bytes bytes = pattern(300);
-    files->write(portFile(), bytes);
-    HANDLE locker = openFile(portFile(), GENERIC_READ, FILE_SHARE_READ);
-    ASSERT_NE(locker, INVALID_HANDLE_VALUE);
-    portio::WritePort(155, 16); // a sharing violation: quietly skipped
-    CloseHandle(locker);
-    EXPECT_EQ(files->read(portFile()), bytes);
+    for (const DWORD share : {DWORD{0}, DWORD{FILE_SHARE_READ}}) {
+        const Bytes bytes = pattern(300);
+        files->write(portFile(), bytes);
+        HANDLE locker = openFile(portFile(), GENERIC_READ | GENERIC_WRITE, share);
+        ASSERT_NE(locker, INVALID_HANDLE_VALUE);
+        EXPECT_FALSE(portio::TryWritePort(155, 16)) << "share mode " << share;
+        EXPECT_FALSE(portio::TryWritePort(155, 16)) << "share mode " << share;
+        CloseHandle(locker);
+        EXPECT_EQ(files->read(portFile()), bytes);
 
-    portio::WritePort(155, 16);
-    EXPECT_EQ(files->read(portFile()).value().at(55), 16);
+        EXPECT_TRUE(portio::TryWritePort(155, 16));
+        EXPECT_EQ(files->read(portFile()).value().at(55), 16);
+    }
 }
 
-// GetTempPathA fails on a TMP longer than a path may be: the write is skipped.
+// GetTempPathA fails on a TMP longer than a path may be (under Wine, anything
+// over 258 characters), and an answer of 499 characters or more would not fit
+// the buffer: the write is skipped, and nothing falls back to the working
+// directory.
 TEST_F(PortFile, TempPathThatCannotBeReportedWritesNothing) {
     const bool workingDirHadFile = files->exists("emu_port.dat");
-    files->reportAsTemporary("C:\\" + std::string(600, 'x'));
-    portio::WritePort(155, 8);
-    EXPECT_EQ(portio::PortFilePath(), "");
+    for (const std::size_t length : {498u, 499u, 500u, 600u}) {
+        const std::string tmp = "C:\\" + std::string(length - 3, 'x');
+        files->reportAsTemporary(tmp);
+        EXPECT_FALSE(portio::TryWritePort(155, 8)) << length;
+        EXPECT_EQ(portio::PortFilePath(), "") << length;
+    }
     EXPECT_EQ(files->exists("emu_port.dat"), workingDirHadFile)
         << "nothing lands in the working directory";
 }
