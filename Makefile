@@ -35,7 +35,8 @@ clean:
 # --- Proof under load and on Windows ---------------------------------------
 # `make bench`: the benchmark tables (also written to bench/RESULTS.md and,
 # for the Windows panel under Wine, bench/RESULTS-wine.md).
-# `make soak SOAK_SECONDS=600`: the real program clicked at random under Xvfb.
+# `make soak SOAK_SECONDS=600`: the real program clicked at random under Xvfb,
+# then faced with the port-file faults of soak/run-faults.sh.
 # `make sanitize`: the tests built with AddressSanitizer and UBSan.
 # `make windows`: the Win32 panel cross-built with mingw-w64: build-win/pelmo-lift.exe.
 # `make windows-test`: the Windows build's tests, run under Wine.
@@ -56,6 +57,7 @@ bench: deps windows
 
 soak: build
 	soak/run-soak.sh $(SOAK_SECONDS) $(BUILD)
+	soak/run-faults.sh $(BUILD)
 
 sanitize: deps
 	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS) \

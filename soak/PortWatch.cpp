@@ -6,6 +6,10 @@
 //                                    existed) and prints a summary
 //   port-watch wait FILE VALUE MS    until the byte reads VALUE
 //   port-watch idle FILE HOLD MS     until the byte has read 0 for HOLD ms
+//   port-watch scribble FILE         a second program writing its own ports:
+//                                    until SIGTERM or SIGINT, rewrites every
+//                                    byte but 55 a thousand times a second and
+//                                    reads them back; fails if one was lost
 //
 // "wait" and "idle" give up after MS milliseconds with exit status 1.
 #include "PortRules.h"
@@ -20,6 +24,7 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -74,9 +79,10 @@ private:
 
 volatile std::sig_atomic_t stopRequested = 0;
 
+void stopOnSignals();
+
 int watch(const char* path, std::optional<std::int64_t> size) {
-    std::signal(SIGTERM, [](int) { stopRequested = 1; });
-    std::signal(SIGINT, [](int) { stopRequested = 1; });
+    stopOnSignals();
 
     PortRules rules(size);
     const double started = nowMs();
@@ -103,6 +109,52 @@ int watch(const char* path, std::optional<std::int64_t> size) {
     return rules.passed() && rules.valueReads() > 0 ? 0 : 1;
 }
 
+void stopOnSignals() {
+    std::signal(SIGTERM, [](int) { stopRequested = 1; });
+    std::signal(SIGINT, [](int) { stopRequested = 1; });
+}
+
+// One round of the second writer: every byte but the port's, a value of this
+// round's own, written around it and read back.
+bool scribbleRound(int fd, std::vector<std::uint8_t>& mine, long round) {
+    for (std::size_t i = 0; i < mine.size(); ++i) {
+        mine[i] = static_cast<std::uint8_t>(round + static_cast<long>(i));
+    }
+    const auto size = static_cast<ssize_t>(mine.size());
+    if (::pwrite(fd, mine.data(), PortRules::Offset, 0) != PortRules::Offset ||
+        ::pwrite(fd, mine.data() + PortRules::Offset + 1, mine.size() - PortRules::Offset - 1,
+                 PortRules::Offset + 1) != size - PortRules::Offset - 1) {
+        return false;
+    }
+    std::vector<std::uint8_t> seen(mine.size());
+    if (::pread(fd, seen.data(), seen.size(), 0) != size) {
+        return false;
+    }
+    seen[PortRules::Offset] = mine[PortRules::Offset];
+    return seen == mine;
+}
+
+int scribble(const char* path) {
+    stopOnSignals();
+    const int fd = ::open(path, O_RDWR | O_CLOEXEC);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0 || info.st_size <= PortRules::Offset) {
+        std::fprintf(stderr, "scribble: %s is no port file of 56 bytes or more\n", path);
+        return 2;
+    }
+    std::vector<std::uint8_t> mine(static_cast<std::size_t>(info.st_size));
+    long rounds = 0, lost = 0;
+    Pacer pacer;
+    for (; !stopRequested; ++rounds) {
+        lost += !scribbleRound(fd, mine, rounds);
+        pacer.sleep();
+    }
+    ::close(fd);
+    std::printf("scribble: %ld rounds of %lld bytes, %ld with a byte lost\n", rounds,
+                static_cast<long long>(info.st_size) - 1, lost);
+    return lost == 0 && rounds > 0 ? 0 : 1;
+}
+
 // Polls until `done` says so; false when `timeoutMs` ran out first.
 template <typename Done> bool pollUntil(const char* path, double timeoutMs, Done done) {
     const double started = nowMs();
@@ -118,7 +170,7 @@ template <typename Done> bool pollUntil(const char* path, double timeoutMs, Done
 
 int usage() {
     std::fprintf(stderr, "usage: port-watch watch FILE [SIZE] | wait FILE VALUE MS | "
-                         "idle FILE HOLD_MS MS\n");
+                         "idle FILE HOLD_MS MS | scribble FILE\n");
     return 2;
 }
 
@@ -133,6 +185,9 @@ int main(int argc, char* argv[]) {
     if (mode == "watch" && argc <= 4) {
         return watch(path,
                      argc == 4 ? std::optional<std::int64_t>(std::atoll(argv[3])) : std::nullopt);
+    }
+    if (mode == "scribble" && argc == 3) {
+        return scribble(path);
     }
     if (mode == "wait" && argc == 5) {
         const int wanted = std::atoi(argv[3]);

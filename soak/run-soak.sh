@@ -35,41 +35,19 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+. "$root/soak/qt-panel.sh"
 
 passed=0 failed=0
 pass() { passed=$((passed + 1)); echo "ok   $*"; }
 fail() { failed=$((failed + 1)); echo "FAIL $*"; }
 
-# Window pixels of the call buttons' centres, Command1(0) to Command1(11).
-button_x=(32 56 32 56 32 56 376 376 376 376 376 376)
-button_y=(184 184 160 160 136 136 336 280 224 168 112 56)
-# The cabin's top, in pixels, standing at floors 0 to 5.
-floor_y=(304 240 184 128 72 16)
-
 fd_count() { ls /proc/"$panel_pid"/fd | wc -l; }
 rss_kb() { awk '/^VmRSS/ { print $2 }' /proc/"$panel_pid"/status; }
-port_byte() { od -An -tu1 -j55 -N1 "$1" 2>/dev/null | tr -d ' '; }
-
-# The floor at which the cabin stands in a screenshot; "between" otherwise.
-cabin_floor() {
-    local shot=$work/shot.png y f
-    import -window "$window" "$shot"
-    # The cabin's light green, first row of it in the shaft's cabin column.
-    y=$(convert "$shot" -crop 49x448+304+0 +repage txt:- |
-        awk -F'[,:]' 'toupper($0) ~ /#80FF80/ && y == "" { y = $2 } END { print y }')
-    for f in 0 1 2 3 4 5; do
-        if [ "$y" = "${floor_y[$f]}" ]; then
-            echo "$f"
-            return
-        fi
-    done
-    echo "between (top at y=${y:-none})"
-}
 
 # Clicks a random call button; sets $last_floor.
 click_random() {
     local b=$((RANDOM % 12))
-    xdotool mousemove --window "$window" "${button_x[$b]}" "${button_y[$b]}" click 1
+    click_button "$b"
     last_floor=$((b < 6 ? b : b - 6))
     clicks=$((clicks + 1))
 }
@@ -106,14 +84,7 @@ run_phase() {
 
     "$watch" watch "$port_file" "${size_arg[@]}" >"$dir/watch.log" &
     watch_pid=$!
-    TMPDIR=$dir XDG_RUNTIME_DIR=$dir QT_QPA_PLATFORM=xcb "$panel" 2>"$dir/panel.log" &
-    panel_pid=$!
-    window=
-    for _ in $(seq 100); do
-        window=$(xdotool search --onlyvisible --pid "$panel_pid" 2>/dev/null | head -1) || true
-        if [ -n "$window" ]; then break; fi
-        sleep 0.1
-    done
+    start_qt_panel "$panel" "$dir" "$dir/panel.log"
     [ -n "$window" ] || { sed "s/^/    /" "$dir/panel.log"; fail "$phase: no window"; return; }
 
     clicks=0 travels=0 wrong=0 during=0

@@ -13,6 +13,12 @@
 //                                 TOP or MS ms pass; prints "byte T" when
 //                                 byte 55 first turns non-zero, "top T Y" at
 //                                 every move (T in ms from the start)
+//   wine-probe hold MS WAIT       holds emu_port.dat open with no sharing for
+//                                 MS ms, as an emulator rewriting it might;
+//                                 prints "held", then "released V" (byte 55
+//                                 as it was), then "code V T" when byte 55
+//                                 first reads non-zero T ms after the release,
+//                                 or "no code" after WAIT ms
 //
 // Exit status 1 when the asked-for thing is not there.
 #include <windows.h>
@@ -129,6 +135,51 @@ int printTop(const char* title, int x, int width, int height) {
     return 0;
 }
 
+int hold(int holdMs, int waitMs) {
+    const std::string path = tempFolder() + "emu_port.dat";
+    HANDLE file = INVALID_HANDLE_VALUE;
+    // The panel has the file open for a moment ten times a second.
+    for (int tries = 0; file == INVALID_HANDLE_VALUE && tries < 5000; ++tries) {
+        file = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            Sleep(1);
+        }
+    }
+    if (file == INVALID_HANDLE_VALUE) {
+        return 1;
+    }
+    std::printf("held\n");
+    std::fflush(stdout);
+    Sleep(static_cast<DWORD>(holdMs));
+    LARGE_INTEGER at{};
+    at.QuadPart = PortOffset;
+    unsigned char byte = 0;
+    DWORD read = 0;
+    SetFilePointerEx(file, at, nullptr, FILE_BEGIN);
+    ReadFile(file, &byte, 1, &read, nullptr);
+    CloseHandle(file);
+    std::printf("released %d\n", read == 1 ? byte : -1);
+    std::fflush(stdout);
+
+    timeBeginPeriod(1);
+    LARGE_INTEGER frequency{}, start{};
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    for (double t = 0; t < waitMs; t = nowMs(start, frequency)) {
+        const int value = portByte();
+        if (value > 0) {
+            std::printf("code %d %.1f\n", value, t);
+            timeEndPeriod(1);
+            return 0;
+        }
+        Sleep(1);
+    }
+    timeEndPeriod(1);
+    std::printf("no code\n");
+    return 0;
+}
+
 int track(const char* title, int x, int width, int height, int finalTop, int limitMs) {
     const ChildQuery query = findChild(title, x, width, height);
     if (query.found == nullptr) {
@@ -177,12 +228,14 @@ int main(int argc, char* argv[]) {
         status = printClient(argv[2]);
     } else if (command == "top" && argc == 6) {
         status = printTop(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    } else if (command == "hold" && argc == 4) {
+        status = hold(std::atoi(argv[2]), std::atoi(argv[3]));
     } else if (command == "track" && argc == 8) {
         status = track(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                        std::atoi(argv[6]), std::atoi(argv[7]));
     } else {
         std::fprintf(stderr, "usage: wine-probe temp|port|colours|client TITLE|"
-                             "top TITLE X W H|track TITLE X W H TOP MS\n");
+                             "top TITLE X W H|track TITLE X W H TOP MS|hold MS WAIT\n");
         return 2;
     }
     std::fflush(stdout);

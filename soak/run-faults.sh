@@ -1,0 +1,184 @@
+#!/usr/bin/env bash
+# The real program under Xvfb with a port file that other programs get in the
+# way of: a directory in its place or a full file system over the tick that
+# carries a call (the code must reach offset 55 while the cabin travels) or
+# for good (the panel runs on), a file truncated or rewritten by another
+# program, and a second program writing its own ports a thousand times a
+# second, every byte of which must survive. Prints how long after each fault
+# lifted the code appeared.
+#
+#   soak/run-faults.sh [BUILD_DIR]     (default build)
+#
+# The port file is in a private directory; as root it is a small tmpfs of its
+# own, which the full file system needs (skipped otherwise).
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+
+if [ -z "${PELMO_FAULTS_DISPLAY:-}" ]; then
+    export PELMO_FAULTS_DISPLAY=1
+    exec xvfb-run -a -s "-screen 0 800x600x24 -dpi 96 -noreset" "$0" "$build"
+fi
+
+panel=$build/pelmo-lift
+watch=$build/soak/port-watch
+for tool in "$panel" "$watch"; do
+    [ -x "$tool" ] || { echo "missing $tool: build first" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+dir=$work/tmp
+mkdir "$dir"
+mounted=
+panel_pid=
+cleanup() {
+    if [ -n "$panel_pid" ]; then kill "$panel_pid" 2>/dev/null || true; fi
+    if [ -n "$mounted" ]; then umount "$dir" || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+. "$root/soak/qt-panel.sh"
+. "$root/tests/support/checks.sh"
+
+if [ "$(id -u)" -eq 0 ] && mount -t tmpfs -o size=256k tmpfs "$dir" 2>/dev/null; then
+    mounted=yes
+fi
+port=$dir/emu_port.dat
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+size_of() { stat -c %s "$port" 2>/dev/null || echo none; }
+
+start_qt_panel "$panel" "$dir" "$work/panel.log"
+[ -n "$window" ] || { cat "$work/panel.log"; echo "FAIL no window"; exit 1; }
+"$watch" wait "$port" 0 10000 || fail "the idle panel does not write 0"
+floor=0
+
+# The fault is on over the tick that takes up a call from one end of the shaft
+# to the other (4.8 s); it lifts after a moment.
+# momentary TEXT MAKE UNDO
+momentary() {
+    "$watch" idle "$port" 300 15000 || true
+    local button=$((floor == 0 ? 11 : 6)) code t0 waiter
+    code=$((floor == 0 ? 32 : 1))
+    eval "$2"
+    click_button "$button"
+    sleep 0.4
+    "$watch" wait "$port" "$code" 10000 &
+    waiter=$!
+    eval "$3"
+    t0=$(now_ms)
+    if wait "$waiter"; then
+        pass "$1 for 0.4 s over the call's tick: code $code at offset 55 during the travel," \
+            "$(($(now_ms) - t0)) ms after the fault lifted"
+    else
+        fail "$1 for 0.4 s over the call's tick: the code never reached the file"
+    fi
+    floor=$((5 - floor))
+    arrive "$1"
+}
+
+# The fault stays on for the whole travel and a tick after it.
+# lasting TEXT MAKE UNDO
+lasting() {
+    "$watch" idle "$port" 300 15000 || true
+    local button=$((floor == 0 ? 11 : 6)) code
+    code=$((floor == 0 ? 32 : 1))
+    eval "$2"
+    click_button "$button"
+    if "$watch" wait "$port" "$code" 6000; then
+        fail "$1 for good: code $code was written"
+    else
+        pass "$1 for good: no code while it lasted, and the panel ran on"
+    fi
+    eval "$3"
+    floor=$((5 - floor))
+    arrive "$1"
+}
+
+# The travel ended at $floor and the next tick wrote 0.
+arrive() {
+    if "$watch" wait "$port" 0 15000 && [ "$(cabin_floor)" = "$floor" ]; then
+        pass "$1: the cabin arrived at floor $floor and the next tick wrote 0"
+    else
+        fail "$1: the cabin is at $(cabin_floor), byte 55 reads $(port_byte "$port")"
+    fi
+    kill -0 "$panel_pid" 2>/dev/null || { fail "$1: the panel died"; exit 1; }
+}
+
+momentary "a directory in the port file's place" 'rm -f "$port"; mkdir "$port"' 'rmdir "$port"'
+lasting "a directory in the port file's place" 'rm -f "$port"; mkdir "$port"' 'rmdir "$port"'
+
+if [ -n "$mounted" ]; then
+    fill() { dd if=/dev/zero of="$dir/filler" bs=4k 2>/dev/null || true; }
+    momentary "a full file system, the port file missing" 'rm -f "$port"; fill' \
+        'echo "  the reader saw a file of $(size_of) bytes"; rm "$dir/filler"'
+    fill
+    click_button $((floor == 0 ? 11 : 6))
+    if "$watch" wait "$port" $((floor == 0 ? 32 : 1)) 5000; then
+        pass "a full file system, the port file there: the code is written within a tick"
+    else
+        fail "a full file system, the port file there: no code"
+    fi
+    floor=$((5 - floor))
+    arrive "a full file system"
+    rm "$dir/filler"
+else
+    echo "skip a full file system: mounting a small tmpfs needs root"
+fi
+
+# Another program truncates the file, or rewrites all 300 of its bytes,
+# between ticks: the next tick writes byte 55 alone.
+"$watch" idle "$port" 300 15000 || true
+: >"$port"
+t0=$(now_ms)
+if "$watch" wait "$port" 0 5000 && [ "$(size_of)" = 56 ]; then
+    pass "a truncated port file: 56 bytes and 0 again $(($(now_ms) - t0)) ms later"
+else
+    fail "a truncated port file: $(size_of) bytes"
+fi
+head -c 300 /dev/urandom >"$work/rewrite"
+printf '\xee' | dd of="$work/rewrite" bs=1 seek=55 conv=notrunc status=none
+cp "$work/rewrite" "$port"
+"$watch" wait "$port" 0 5000 || true
+if [ "$(size_of)" = 300 ] && ! cmp -l "$work/rewrite" "$port" | awk '$1 != 56' | grep -q .; then
+    pass "a port file rewritten whole: the next tick changed byte 55 alone"
+else
+    fail "a port file rewritten whole: other bytes changed"
+fi
+# A truncation during a travel takes the code with it: a write that succeeded
+# is not made again, and the tick after the travel writes 0 to a new file.
+click_button $((floor == 0 ? 11 : 6))
+"$watch" wait "$port" $((floor == 0 ? 32 : 1)) 5000 || true
+: >"$port"
+sleep 1
+echo "  truncated during the travel: the reader sees $(size_of) bytes a second later"
+floor=$((5 - floor))
+arrive "a port file truncated during the travel"
+
+# A second program writes every other byte a thousand times a second through
+# two calls: none of its bytes is lost, and the panel changes byte 55 alone.
+head -c 300 /dev/urandom >"$port"
+"$watch" scribble "$port" >"$work/scribble" &
+scribbler=$!
+for _ in 1 2; do
+    click_button $((floor == 0 ? 11 : 6))
+    "$watch" wait "$port" $((floor == 0 ? 32 : 1)) 5000 || fail "a second writer: no code"
+    floor=$((5 - floor))
+    arrive "a second writer"
+done
+kill -TERM "$scribbler"
+if wait "$scribbler"; then
+    pass "a second writer: $(cat "$work/scribble")"
+else
+    fail "a second writer: $(cat "$work/scribble")"
+fi
+cp "$port" "$work/after-scribble"
+sleep 0.3 # a tick or more
+if [ "$(size_of)" = 300 ] && ! cmp -l "$work/after-scribble" "$port" | awk '$1 != 56' | grep -q .; then
+    pass "a second writer: the panel changed no byte but 55, the file kept its 300 bytes"
+else
+    fail "a second writer: the panel changed other bytes"
+fi
+
+echo "faults: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
