@@ -40,6 +40,7 @@ cleanup() {
 trap cleanup EXIT
 . "$root/soak/qt-panel.sh"
 . "$root/tests/support/checks.sh"
+. "$root/tests/support/port-faults.sh"
 
 if [ "$(id -u)" -eq 0 ] && mount -t tmpfs -o size=256k tmpfs "$dir" 2>/dev/null; then
     mounted=yes
@@ -53,56 +54,55 @@ start_qt_panel "$panel" "$dir" "$work/panel.log"
 "$watch" wait "$port" 0 10000 || fail "the idle panel does not write 0"
 floor=0
 
-# The fault is on over the tick that takes up a call from one end of the shaft
-# to the other (4.8 s); it lifts after a moment.
-# momentary TEXT MAKE UNDO
+click_floor_button() { click_button $(($1 + 6)); }
+cabin_at() { cabin_floor; }
+panel_alive() { kill -0 "$panel_pid" 2>/dev/null || { fail "$1: the panel died"; exit 1; }; }
+
+# momentary TEXT MAKE UNDO: the fault is on over the tick that takes up a call
+# to the other end of the shaft (4.8 s) and lifts 0.4 s later.
 momentary() {
     "$watch" idle "$port" 300 15000 || true
-    local button=$((floor == 0 ? 11 : 6)) code t0 waiter
-    code=$((floor == 0 ? 32 : 1))
+    local target t0 waiter at
+    target=$(other_end)
     eval "$2"
-    click_button "$button"
+    click_floor_button "$target"
     sleep 0.4
-    "$watch" wait "$port" "$code" 10000 &
+    "$watch" wait "$port" $((1 << target)) 10000 &
     waiter=$!
     eval "$3"
     t0=$(now_ms)
     if wait "$waiter"; then
-        pass "$1 for 0.4 s over the call's tick: code $code at offset 55 during the travel," \
-            "$(($(now_ms) - t0)) ms after the fault lifted"
+        local lifted=$(($(now_ms) - t0))
+        at=$(cabin_at)
+        if [[ $at == between* ]]; then
+            pass "$1 for 0.4 s over the call's tick: code $((1 << target)) at offset 55" \
+                "during the travel, $lifted ms after the fault lifted"
+        else
+            fail "$1 for 0.4 s over the call's tick: the code came with the cabin at floor $at"
+        fi
     else
         fail "$1 for 0.4 s over the call's tick: the code never reached the file"
     fi
-    floor=$((5 - floor))
+    floor=$target
     arrive "$1"
 }
 
-# The fault stays on for the whole travel and a tick after it.
-# lasting TEXT MAKE UNDO
+# lasting TEXT MAKE UNDO: the fault stays on for the whole travel and a tick
+# after it.
 lasting() {
     "$watch" idle "$port" 300 15000 || true
-    local button=$((floor == 0 ? 11 : 6)) code
-    code=$((floor == 0 ? 32 : 1))
+    local target
+    target=$(other_end)
     eval "$2"
-    click_button "$button"
-    if "$watch" wait "$port" "$code" 6000; then
-        fail "$1 for good: code $code was written"
+    click_floor_button "$target"
+    if "$watch" wait "$port" $((1 << target)) 6000; then
+        fail "$1 for good: code $((1 << target)) was written"
     else
         pass "$1 for good: no code while it lasted, and the panel ran on"
     fi
     eval "$3"
-    floor=$((5 - floor))
+    floor=$target
     arrive "$1"
-}
-
-# The travel ended at $floor and the next tick wrote 0.
-arrive() {
-    if "$watch" wait "$port" 0 15000 && [ "$(cabin_floor)" = "$floor" ]; then
-        pass "$1: the cabin arrived at floor $floor and the next tick wrote 0"
-    else
-        fail "$1: the cabin is at $(cabin_floor), byte 55 reads $(port_byte "$port")"
-    fi
-    kill -0 "$panel_pid" 2>/dev/null || { fail "$1: the panel died"; exit 1; }
 }
 
 momentary "a directory in the port file's place" 'rm -f "$port"; mkdir "$port"' 'rmdir "$port"'
@@ -113,14 +113,7 @@ if [ -n "$mounted" ]; then
     momentary "a full file system, the port file missing" 'rm -f "$port"; fill' \
         'echo "  the reader saw a file of $(size_of) bytes"; rm "$dir/filler"'
     fill
-    click_button $((floor == 0 ? 11 : 6))
-    if "$watch" wait "$port" $((floor == 0 ? 32 : 1)) 5000; then
-        pass "a full file system, the port file there: the code is written within a tick"
-    else
-        fail "a full file system, the port file there: no code"
-    fi
-    floor=$((5 - floor))
-    arrive "a full file system"
+    call_other_end "a full file system, the port file there"
     rm "$dir/filler"
 else
     echo "skip a full file system: mounting a small tmpfs needs root"
@@ -147,38 +140,16 @@ else
 fi
 # A truncation during a travel takes the code with it: a write that succeeded
 # is not made again, and the tick after the travel writes 0 to a new file.
-click_button $((floor == 0 ? 11 : 6))
-"$watch" wait "$port" $((floor == 0 ? 32 : 1)) 5000 || true
+target=$(other_end)
+click_floor_button "$target"
+"$watch" wait "$port" $((1 << target)) 5000 || true
 : >"$port"
 sleep 1
 echo "  truncated during the travel: the reader sees $(size_of) bytes a second later"
-floor=$((5 - floor))
+floor=$target
 arrive "a port file truncated during the travel"
 
-# A second program writes every other byte a thousand times a second through
-# two calls: none of its bytes is lost, and the panel changes byte 55 alone.
-head -c 300 /dev/urandom >"$port"
-"$watch" scribble "$port" >"$work/scribble" &
-scribbler=$!
-for _ in 1 2; do
-    click_button $((floor == 0 ? 11 : 6))
-    "$watch" wait "$port" $((floor == 0 ? 32 : 1)) 5000 || fail "a second writer: no code"
-    floor=$((5 - floor))
-    arrive "a second writer"
-done
-kill -TERM "$scribbler"
-if wait "$scribbler"; then
-    pass "a second writer: $(cat "$work/scribble")"
-else
-    fail "a second writer: $(cat "$work/scribble")"
-fi
-cp "$port" "$work/after-scribble"
-sleep 0.3 # a tick or more
-if [ "$(size_of)" = 300 ] && ! cmp -l "$work/after-scribble" "$port" | awk '$1 != 56' | grep -q .; then
-    pass "a second writer: the panel changed no byte but 55, the file kept its 300 bytes"
-else
-    fail "a second writer: the panel changed other bytes"
-fi
+second_writer "$work"
 
 echo "faults: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
