@@ -5,7 +5,10 @@ CMAKE_FLAGS ?=
 
 .PHONY: run test build deps configure clean golden
 
-run: build
+# Only the program and the libraries it links: the tests and tools wait for
+# `make test`.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target pelmo-lift
 	$(BUILD)/pelmo-lift
 
 test: build

@@ -63,8 +63,12 @@ through six floors with a call button and a lamp at every floor, the inside
 of the cabin with a floor digit and a keypad, and the floor code bits.
 
 A press of a call button writes the floor code to the emulated port 155, in
-the port file emu_port.dat in the temporary directory, and the cabin travels
-to the floor.")
+the port file emu_port.dat, and the cabin travels to the floor.
+
+On Linux the port file is written in TMPDIR where it is set, else in the
+temporary folder of the user's Wine prefix (WINEPREFIX, else ~/.wine) where
+that folder exists, else in /tmp. So an emulator under Wine reads the byte
+with no setup, and TMPDIR chooses any other folder.")
 # Libraries are found by dpkg-shlibdeps; the labels' face is read at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine")

@@ -5,6 +5,8 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include "WinePrefix.h"
+
 #include <cstdlib>
 #endif
 
@@ -31,13 +33,15 @@ std::optional<std::string> TempDirectoryWithSeparator() {
 #else
 
 std::optional<std::string> TempDirectoryWithSeparator() {
-    // No check that the directory exists: this runs ten times a second, and a
-    // missing one fails the open just the same.
-    const char* dir = std::getenv("TMPDIR");
-    if (dir == nullptr || *dir == '\0') {
-        dir = "/tmp";
+    // TMPDIR is a choice made on purpose and wins. Otherwise the folder an
+    // emulator under Wine reads, so that the two meet with no setup, else
+    // /tmp. No check that TMPDIR exists: a missing one fails the open just the
+    // same.
+    const char* tmpdir = std::getenv("TMPDIR");
+    if (tmpdir != nullptr && *tmpdir != '\0') {
+        return AddSeparator(tmpdir, '/');
     }
-    return AddSeparator(dir, '/');
+    return AddSeparator(WinePrefixTempDirectory().value_or("/tmp"), '/');
 }
 
 #endif

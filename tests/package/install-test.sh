@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian package as a user would (apt-get install ./….deb),
-# starts the program the menu entry names, clicks the third floor's call
-# button and reads port 155 (byte 55 of the port file in a private TMPDIR),
-# then removes the package and checks that none of its files is left.
+# starts the program the menu entry names as a desktop would (no TMPDIR, a
+# scratch home with a Wine prefix in it), clicks the third floor's call button
+# and reads port 155 where an emulator under Wine would (byte 55 of the port
+# file in the prefix's temporary folder), then removes the package and checks
+# that none of its files is left.
 # Changes the machine, so it runs as root only (CI does).
 #
 #   tests/package/install-test.sh [BUILD_DIR]     (default build-pkg)
@@ -68,11 +70,14 @@ else
     fail "the menu entry's Exec=$exec_line runs '${program:-nothing}'"
 fi
 
+# A prefix laid out as Wine 8 makes it; the panel must find it by itself.
 tmp=$work/tmp
-mkdir -p "$tmp"
-port_file=$tmp/emu_port.dat
-TMPDIR=$tmp XDG_RUNTIME_DIR=$tmp QT_QPA_PLATFORM=xcb PATH=/usr/bin:/bin \
-    "$exec_line" >"$work/panel.log" 2>&1 &
+home=$work/home
+wine_temp=$home/.wine/drive_c/users/$(id -un)/Temp
+mkdir -p "$tmp" "$wine_temp"
+port_file=$wine_temp/emu_port.dat
+env -u TMPDIR -u WINEPREFIX HOME="$home" XDG_RUNTIME_DIR="$tmp" QT_QPA_PLATFORM=xcb \
+    PATH=/usr/bin:/bin "$exec_line" >"$work/panel.log" 2>&1 &
 panel_pid=$!
 
 window=$(timeout 10 xdotool search --sync --onlyvisible --pid "$panel_pid" 2>/dev/null | head -1) ||

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# The Linux panel beside a Windows program under Wine: started with TMPDIR at
-# the Wine prefix's temporary folder (as Wine itself reports it), the panel
-# writes the byte that a Windows program reads at GetTempPathA +
-# "emu_port.dat", offset 55, as an emulator under Wine would.
+# The Linux panel beside a Windows program under Wine, as an emulator under
+# Wine would read it: the byte the panel writes is the one a Windows program
+# reads at GetTempPathA + "emu_port.dat", offset 55. Three ways to start it:
+#
+# - with no setup at all: no TMPDIR, no WINEPREFIX, a home folder whose .wine
+#   is the prefix;
+# - with WINEPREFIX naming the prefix;
+# - with TMPDIR at the prefix's temporary folder, as Wine itself reports it.
 #
 #   tests/win32e2e/run-pairing.sh BUILD BUILD_WIN
 set -euo pipefail
@@ -17,20 +21,59 @@ if [ "$(readlink -f "$(winepath -u "$windows_temp")")" = "$temp" ]; then
 else
     fail "GetTempPathA reports $windows_temp, %TEMP% is $temp"
 fi
-rm -f "$temp/emu_port.dat"
-
-TMPDIR=$temp XDG_RUNTIME_DIR=$session_dir QT_QPA_PLATFORM=xcb "$build/pelmo-lift" \
-    2>"$session_dir/panel.log" &
-panel_pid=$!
-on_exit "kill $panel_pid 2>/dev/null || true"
-window=$(wait_for_window --pid "$panel_pid") || { cat "$session_dir/panel.log"; exit 1; }
-origin=($(xdotool getwindowgeometry --shell "$window" | awk -F= '/^[XY]=/ { print $2 }'))
 
 windows_byte() { wine "$wine_probe" port | tr -d '\r'; }
 
-expect_byte 0 windows_byte 10 "the Windows side reads 0 from the idle panel"
+# start_panel NAME=VALUE...: the Linux panel with a clean environment for the
+# port file's folder plus the given variables; the port file is removed first,
+# so that whatever the Windows side reads was written by this panel.
+panel_pid=
+start_panel() {
+    rm -f "$temp/emu_port.dat"
+    env -u TMPDIR -u WINEPREFIX "$@" XDG_RUNTIME_DIR="$session_dir" QT_QPA_PLATFORM=xcb \
+        "$build/pelmo-lift" 2>"$session_dir/panel.log" &
+    panel_pid=$!
+    window=$(wait_for_window --pid "$panel_pid") || { cat "$session_dir/panel.log"; exit 1; }
+    origin=($(xdotool getwindowgeometry --shell "$window" | awk -F= '/^[XY]=/ { print $2 }'))
+}
+stop_panel() {
+    kill "$panel_pid" 2>/dev/null || true
+    wait "$panel_pid" 2>/dev/null || true
+    panel_pid=
+}
+on_exit 'if [ -n "$panel_pid" ]; then kill "$panel_pid" 2>/dev/null || true; fi'
+
+home=$session_dir/home
+mkdir -p "$home"
+ln -s "$WINEPREFIX" "$home/.wine"
+start_panel HOME="$home"
+expect_byte 0 windows_byte 10 "no setup (a prefix in HOME): the Windows side reads 0 from the idle panel"
 click_control "Command1(9)"
-expect_byte 8 windows_byte 10 "a call to the third floor reads 8 on the Windows side"
-expect_byte 0 windows_byte 20 "after the travel the Windows side reads 0 again"
+expect_byte 8 windows_byte 10 "no setup: a call to the third floor reads 8 on the Windows side"
+expect_byte 0 windows_byte 20 "no setup: after the travel the Windows side reads 0 again"
+stop_panel
+
+mkdir -p "$session_dir/empty-home"
+start_panel HOME="$session_dir/empty-home" WINEPREFIX="$WINEPREFIX"
+expect_byte 0 windows_byte 10 "WINEPREFIX: the Windows side reads 0 from the idle panel"
+stop_panel
+
+# TMPDIR wins over the prefix in HOME: the way to pair with another prefix.
+other=$session_dir/other-temp
+mkdir -p "$other"
+start_panel HOME="$home" TMPDIR="$temp"
+expect_byte 0 windows_byte 10 "TMPDIR: the Windows side reads 0 from the idle panel"
+stop_panel
+other_byte() { od -An -tu1 -j55 -N1 "$other/emu_port.dat" 2>/dev/null | tr -d ' '; }
+start_panel HOME="$home" TMPDIR="$other"
+expect_byte 0 other_byte 10 \
+    "TMPDIR at another folder: the panel writes there"
+seen=$(windows_byte)
+if [ "$seen" = none ]; then
+    pass "TMPDIR at another folder: the prefix's port file is left alone"
+else
+    fail "TMPDIR at another folder: the Windows side reads $seen, the prefix was written too"
+fi
+stop_panel
 
 finish
