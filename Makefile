@@ -117,3 +117,15 @@ windows-package: windows
 windows-package-test: windows-package
 	./scripts/install-packages.sh wine wine64 xvfb xauth xdotool unzip
 	tests/package/windows-zip-test.sh build-win
+
+# --- Proof on a fresh machine and of reproducible packages ------------------
+# `make fresh-test`: what CI runs, in a fresh Debian 12 root that has nothing
+# installed (scripts/fresh-test.sh); `make fresh-test FRESH_STEPS=test` runs
+# only `make test` there.
+FRESH_STEPS ?= ci
+
+.PHONY: fresh-test
+
+fresh-test:
+	./scripts/install-packages.sh mmdebstrap git
+	scripts/fresh-test.sh $(FRESH_STEPS)
