@@ -55,9 +55,9 @@ base=$cache/bookworm-$key.tar
 # archive's updates.
 if [ ! -s "$base" ] || [ -n "$(find "$base" -mtime +7)" ]; then
     mkdir -p "$cache"
-    rm -f "$cache"/bookworm-*.tar
+    rm -rf "$cache"/bookworm-*.tar*
     echo "fresh-test: making the base root ($base)"
-    mmdebstrap --quiet "${mmdebstrap_args[@]}" "$base.part" "${mirrors[@]}"
+    mmdebstrap --quiet --format=tar "${mmdebstrap_args[@]}" "$base.part" "${mirrors[@]}"
     mv "$base.part" "$base"
 fi
 
