@@ -112,6 +112,7 @@ package-test: package
 	tests/package/install-test.sh $(PKG_BUILD)
 
 windows-package: windows
+	./scripts/install-packages.sh zip
 	cmake -DEXE=build-win/pelmo-lift.exe -P packaging/windows-zip.cmake
 
 windows-package-test: windows-package
@@ -122,10 +123,23 @@ windows-package-test: windows-package
 # `make fresh-test`: what CI runs, in a fresh Debian 12 root that has nothing
 # installed (scripts/fresh-test.sh); `make fresh-test FRESH_STEPS=test` runs
 # only `make test` there.
+# `make reproducible-test`: the packages and the exe built twice, compared.
 FRESH_STEPS ?= ci
 
-.PHONY: fresh-test
+# Every build stamps the time of the last commit, not its own time, where a
+# time goes into what it makes (the Qt resources, the archives); outside git,
+# the time of the top-level CMakeLists.txt.
+ifndef SOURCE_DATE_EPOCH
+SOURCE_DATE_EPOCH := $(or $(shell test -e .git && git log -1 --format=%ct 2>/dev/null),$(shell date -r CMakeLists.txt +%s))
+endif
+export SOURCE_DATE_EPOCH
+
+.PHONY: fresh-test reproducible-test
 
 fresh-test:
 	./scripts/install-packages.sh mmdebstrap git
 	scripts/fresh-test.sh $(FRESH_STEPS)
+
+reproducible-test: deps
+	./scripts/install-packages.sh $(PKG_TOOLS) $(WINDOWS_PACKAGES) zip unzip
+	scripts/reproducible-test.sh
