@@ -99,12 +99,14 @@ DEB_FLAGS = "-DCMAKE_CXX_FLAGS=$$($(BUILDFLAGS) CXXFLAGS) $$($(BUILDFLAGS) CPPFL
 
 .PHONY: package package-test windows-package windows-package-test
 
+# cpack gives the package's own members (debian-binary, control.tar, data.tar)
+# the modes the umask leaves: fixed, so that every build gives the same file.
 package: deps
 	./scripts/install-packages.sh $(PKG_TOOLS)
 	cmake -S . -B $(PKG_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
 		$(DEB_FLAGS) $(CMAKE_FLAGS)
 	cmake --build $(PKG_BUILD) -j $(JOBS)
-	cd $(PKG_BUILD) && cpack
+	cd $(PKG_BUILD) && umask 022 && cpack
 
 package-test: package
 	./scripts/install-packages.sh $(PKG_CHECKS) xvfb xauth xdotool

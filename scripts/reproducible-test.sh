@@ -56,7 +56,7 @@ explain() { # explain NAME: names what differs between the two builds of NAME
     local a=$work/a/diff b=$work/b/diff
     unpack "$work/a/out/$1" "$a/$1"
     unpack "$work/b/out/$1" "$b/$1"
-    diff -rq "$a/$1" "$b/$1" | sed "s|$work/./diff/||g; s/^/    /" || true
+    diff -rq "$a/$1" "$b/$1" | sed "s|$a/|first build: |; s|$b/|second build: |; s/^/    /" || true
     if command -v diffoscope >/dev/null; then
         diffoscope "$work/a/out/$1" "$work/b/out/$1" | head -60 || true
     else
