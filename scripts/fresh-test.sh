@@ -6,7 +6,7 @@
 #
 #   scripts/fresh-test.sh [ci|test]
 #     ci   (default) what CI runs (scripts/ci-steps.sh), then `make run` under
-#          Xvfb until its window maps, then `make reproducible-test`
+#          Xvfb until its window maps, `make reproducible-test` and `make bench`
 #     test only `make test`, for a quick look at the install lists
 #
 # Needs root, mmdebstrap and unshare. FRESH_ROOT_CACHE names the cache folder.
@@ -111,7 +111,10 @@ git -C "$root/root/pelmo-lift" checkout --quiet --detach "$commit"
 
 case $steps in
 test) commands='make test' ;;
-ci) commands='scripts/ci-steps.sh && scripts/run-check.sh && make reproducible-test' ;;
+# The benchmarks with few runs: here they prove their install list, not a
+# figure.
+ci) commands='scripts/ci-steps.sh && scripts/run-check.sh && make reproducible-test &&
+    make bench BENCH_RUNS=3 BENCH_WINE_RUNS=3' ;;
 esac
 echo "fresh-test: commit $commit in a fresh Debian 12 root: $commands"
 start=$(date +%s)
