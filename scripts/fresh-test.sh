@@ -71,8 +71,17 @@ mount_in() { # mount_in TARGET MOUNT-ARGS...: mounts at $root/TARGET
     mount "$@" "$target"
     mounted+=("$target")
 }
+# This script is the first process of its PID namespace: kill -1 reaches
+# every process in the root and nothing outside it.
+end_all() {
+    [ $$ -eq 1 ] || return 0
+    kill -TERM -1 2>/dev/null || true
+    sleep 1
+    kill -KILL -1 2>/dev/null || true
+}
 cleanup() {
     local i status=0
+    end_all
     for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
         umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" || status=1
     done
@@ -86,8 +95,8 @@ cleanup() {
     return $status
 }
 trap 'cleanup' EXIT
-trap 'exit 130' INT
-trap 'exit 143' TERM
+trap 'echo "fresh-test: interrupted" >&2; exit 130' INT
+trap 'echo "fresh-test: terminated" >&2; exit 143' TERM
 
 tar -C "$root" --numeric-owner -xpf "$base"
 mount_in proc -t proc proc
@@ -118,7 +127,15 @@ ci) commands='scripts/ci-steps.sh && scripts/run-check.sh && make reproducible-t
 esac
 echo "fresh-test: commit $commit in a fresh Debian 12 root: $commands"
 start=$(date +%s)
+# In the background, so that Ctrl-C or a TERM ends the run at once (apt and
+# dpkg would hold it off until they are done): `wait` returns for the trap.
 chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     LANG=C.UTF-8 TERM=dumb CI=true \
-    /bin/bash -c "cd /root/pelmo-lift && $commands" </dev/null
+    /bin/bash -c "cd /root/pelmo-lift && $commands" </dev/null &
+status=0
+wait $! || status=$?
+if [ $status -ne 0 ]; then
+    echo "fresh-test: failed (status $status) after $(($(date +%s) - start)) s" >&2
+    exit $status
+fi
 echo "fresh-test: passed in $(($(date +%s) - start)) s"
