@@ -11,6 +11,9 @@
 #
 # Needs root, mmdebstrap and unshare. FRESH_ROOT_CACHE names the cache folder.
 set -euo pipefail
+# The whole script in braces: bash reads it all before it starts, so that an
+# edit to it during the long run cannot change what this run does.
+{
 
 steps=${1:-ci}
 case $steps in ci | test) ;; *)
@@ -139,3 +142,5 @@ if [ $status -ne 0 ]; then
     exit $status
 fi
 echo "fresh-test: passed in $(($(date +%s) - start)) s"
+exit
+}

@@ -48,7 +48,7 @@ unpack() { # unpack FILE DIR
         zipinfo -v "$1" | grep -v '^Archive:' >"$2/zip-listing"
         unzip -q "$1" -d "$2/members"
         ;;
-    *.exe) objdump -x "$1" >"$2/headers" ;;
+    *.exe) x86_64-w64-mingw32-objdump -x "$1" >"$2/headers" ;;
     esac
 }
 
@@ -57,6 +57,10 @@ explain() { # explain NAME: names what differs between the two builds of NAME
     unpack "$work/a/out/$1" "$a/$1"
     unpack "$work/b/out/$1" "$b/$1"
     diff -rq "$a/$1" "$b/$1" | sed "s|$a/|first build: |; s|$b/|second build: |; s/^/    /" || true
+    # Where the listings differ (owners, modes, times, order), the lines.
+    (cd "$a/$1" && find . -name '*listing' -o -name headers) | while read -r l; do
+        diff "$a/$1/$l" "$b/$1/$l" | grep '^[<>]' | head -10 | sed "s|^|    ${l#./}: |" || true
+    done
     if command -v diffoscope >/dev/null; then
         diffoscope "$work/a/out/$1" "$work/b/out/$1" | head -60 || true
     else
