@@ -104,12 +104,14 @@ DEB_FLAGS = "-DCMAKE_CXX_FLAGS=$$($(BUILDFLAGS) CXXFLAGS) $$($(BUILDFLAGS) CPPFL
 
 .PHONY: package package-test windows-package windows-package-test
 
+# cpack gives the package's own members (debian-binary, control.tar, data.tar)
+# the modes the umask leaves: fixed, so that every build gives the same file.
 package: deps
 	./scripts/install-packages.sh $(PKG_TOOLS)
 	cmake -S . -B $(PKG_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF \
 		$(DEB_FLAGS) $(CMAKE_FLAGS)
 	cmake --build $(PKG_BUILD) -j $(JOBS)
-	cd $(PKG_BUILD) && cpack
+	cd $(PKG_BUILD) && umask 022 && cpack
 
 package-test: package
 	./scripts/install-packages.sh $(PKG_CHECKS) xvfb xauth xdotool
@@ -117,8 +119,34 @@ package-test: package
 	tests/package/install-test.sh $(PKG_BUILD)
 
 windows-package: windows
+	./scripts/install-packages.sh zip
 	cmake -DEXE=build-win/pelmo-lift.exe -P packaging/windows-zip.cmake
 
 windows-package-test: windows-package
 	./scripts/install-packages.sh wine wine64 xvfb xauth xdotool unzip
 	tests/package/windows-zip-test.sh build-win
+
+# --- Proof on a fresh machine and of reproducible packages ------------------
+# `make fresh-test`: what CI runs, in a fresh Debian 12 root that has nothing
+# installed (scripts/fresh-test.sh); `make fresh-test FRESH_STEPS=test` runs
+# only `make test` there.
+# `make reproducible-test`: the packages and the exe built twice, compared.
+FRESH_STEPS ?= ci
+
+# Every build stamps the time of the last commit, not its own time, where a
+# time goes into what it makes (the Qt resources, the archives); outside git,
+# the time of the top-level CMakeLists.txt.
+ifndef SOURCE_DATE_EPOCH
+SOURCE_DATE_EPOCH := $(or $(shell test -e .git && git log -1 --format=%ct 2>/dev/null),$(shell date -r CMakeLists.txt +%s))
+endif
+export SOURCE_DATE_EPOCH
+
+.PHONY: fresh-test reproducible-test
+
+fresh-test:
+	./scripts/install-packages.sh mmdebstrap git
+	scripts/fresh-test.sh $(FRESH_STEPS)
+
+reproducible-test: deps
+	./scripts/install-packages.sh $(PKG_TOOLS) $(WINDOWS_PACKAGES) zip unzip
+	scripts/reproducible-test.sh

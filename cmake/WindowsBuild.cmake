@@ -2,6 +2,8 @@
 
 # Every program is one self-contained .exe: no mingw DLLs beside it.
 add_link_options(-static)
+# No link time in the PE header: the same commit links to the same file.
+add_link_options(-Wl,--no-insert-timestamp)
 
 if(BUILD_TESTING)
     # GoogleTest built for Windows from the sources Debian ships.

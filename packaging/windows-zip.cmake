@@ -27,11 +27,26 @@ file(COPY_FILE "${EXE}" "${stage}/pelmo-lift.exe")
 configure_file("${CMAKE_CURRENT_LIST_DIR}/README.txt" "${stage}/README.txt"
     @ONLY NEWLINE_STYLE CRLF)
 
+# The same zip from the same commit, byte for byte: the members in a fixed
+# order, with fixed modes, the time of the last commit (SOURCE_DATE_EPOCH) in
+# UTC, and no owners or extra time fields (zip -X).
+set(epoch "$ENV{SOURCE_DATE_EPOCH}")
+if(NOT epoch MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "SOURCE_DATE_EPOCH is not set: make windows-package sets it")
+endif()
+find_program(ZIP zip REQUIRED)
+file(CHMOD "${stage}/pelmo-lift.exe" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+    GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+file(CHMOD "${stage}/README.txt" PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 set(zip "${OUT_DIR}/pelmo-lift-${PELMO_VERSION}-windows.zip")
 file(REMOVE "${zip}")
 # Relative names inside the archive: the two files unpack side by side.
 execute_process(
-    COMMAND "${CMAKE_COMMAND}" -E tar cf "${zip}" --format=zip pelmo-lift.exe README.txt
+    COMMAND touch -d "@${epoch}" pelmo-lift.exe README.txt
+    COMMAND_ERROR_IS_FATAL ANY
+    WORKING_DIRECTORY "${stage}")
+execute_process(
+    COMMAND "${CMAKE_COMMAND}" -E env TZ=UTC "${ZIP}" -X -D -q "${zip}" pelmo-lift.exe README.txt
     WORKING_DIRECTORY "${stage}"
     COMMAND_ERROR_IS_FATAL ANY)
 file(REMOVE_RECURSE "${stage}")

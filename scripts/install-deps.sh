@@ -8,6 +8,9 @@ packages=(
     libgtest-dev libgmock-dev
     libgif-dev
     libwmf-bin
+    # libwmf draws text only with these fonts ("failed to load *any* font"
+    # otherwise); libwmf-0.2-7 only recommends them.
+    fonts-urw-base35
     fonts-wine fonts-liberation2
     xvfb xauth xdotool imagemagick
 )

@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# Runs the README's commands on a machine that has nothing: a minimal Debian 12
+# root made with mmdebstrap (apt, git and make only), the current commit cloned
+# into it, everything run there as root. Only the bare base root is cached;
+# packages, build folders and the Wine prefix are made afresh every time.
+#
+#   scripts/fresh-test.sh [ci|test]
+#     ci   (default) what CI runs (scripts/ci-steps.sh), then `make run` under
+#          Xvfb until its window maps, `make reproducible-test` and `make bench`
+#     test only `make test`, for a quick look at the install lists
+#
+# Needs root, mmdebstrap and unshare. FRESH_ROOT_CACHE names the cache folder.
+set -euo pipefail
+# The whole script in braces: bash reads it all before it starts, so that an
+# edit to it during the long run cannot change what this run does.
+{
+
+steps=${1:-ci}
+case $steps in ci | test) ;; *)
+    echo "usage: $0 [ci|test]" >&2
+    exit 2
+    ;;
+esac
+[ "$(id -u)" -eq 0 ] || { echo "fresh-test: needs root (it mounts and chroots)" >&2; exit 1; }
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+
+# Everything below runs in a mount and PID namespace of its own: the mounts
+# cannot leak to the host, and every process left in the root (an X server, a
+# wineserver) ends with this script, however it ends.
+if [ -z "${PELMO_FRESH_NS:-}" ]; then
+    export PELMO_FRESH_NS=1
+    exec unshare --mount --propagation private --pid --fork --kill-child=TERM "$0" "$@"
+fi
+
+commit=$(git -C "$repo" rev-parse HEAD)
+if [ -n "$(git -C "$repo" status --porcelain --untracked-files=no)" ]; then
+    echo "fresh-test: uncommitted changes are not tested; testing commit $commit" >&2
+fi
+
+# --- The base root, cached by what makes it ----------------------------------
+# The host's apt sources and configuration, so that the root reaches the same
+# package registry (and proxy) as the host.
+sources=(/etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list /etc/apt/sources.list)
+mirrors=()
+for f in "${sources[@]}"; do [ -s "$f" ] && mirrors+=("$f"); done
+aptopts=()
+for f in /etc/apt/apt.conf.d/*; do [ -f "$f" ] && aptopts+=("--aptopt=$f"); done
+mmdebstrap_args=(--variant=apt --include=git,make "${aptopts[@]}" bookworm)
+
+cache=${FRESH_ROOT_CACHE:-/var/cache/pelmo-lift/fresh-root}
+key=$( {
+    echo "${mmdebstrap_args[*]} ${mirrors[*]}"
+    cat "${mirrors[@]}" /etc/apt/apt.conf.d/* 2>/dev/null
+} | sha256sum | cut -c1-16)
+base=$cache/bookworm-$key.tar
+# A week-old base is made again, so that it does not drift far behind the
+# archive's updates.
+if [ ! -s "$base" ] || [ -n "$(find "$base" -mtime +7)" ]; then
+    mkdir -p "$cache"
+    rm -rf "$cache"/bookworm-*.tar*
+    echo "fresh-test: making the base root ($base)"
+    mmdebstrap --quiet --format=tar "${mmdebstrap_args[@]}" "$base.part" "${mirrors[@]}"
+    mv "$base.part" "$base"
+fi
+
+# --- The root of this run ----------------------------------------------------
+root=$(mktemp -d /var/tmp/pelmo-fresh.XXXXXX)
+mounted=()
+mount_in() { # mount_in TARGET MOUNT-ARGS...: mounts at $root/TARGET
+    local target=$root/$1
+    shift
+    mkdir -p "$target"
+    mount "$@" "$target"
+    mounted+=("$target")
+}
+# This script is the first process of its PID namespace: kill -1 reaches
+# every process in the root and nothing outside it.
+end_all() {
+    [ $$ -eq 1 ] || return 0
+    kill -TERM -1 2>/dev/null || true
+    sleep 1
+    kill -KILL -1 2>/dev/null || true
+}
+cleanup() {
+    local i status=0
+    end_all
+    for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do
+        umount "${mounted[i]}" 2>/dev/null || umount -l "${mounted[i]}" || status=1
+    done
+    # Never remove through a mount still in place (the device or proc tree).
+    if findmnt -rn -o TARGET | grep -q "^$root/\|^$root\$"; then
+        echo "fresh-test: $root is still mounted; left in place" >&2
+        status=1
+    else
+        rm -rf --one-file-system "$root"
+    fi
+    return $status
+}
+trap 'cleanup' EXIT
+trap 'echo "fresh-test: interrupted" >&2; exit 130' INT
+trap 'echo "fresh-test: terminated" >&2; exit 143' TERM
+
+tar -C "$root" --numeric-owner -xpf "$base"
+mount_in proc -t proc proc
+mount_in sys -t sysfs -o ro sysfs
+# A device tree of its own with the few nodes programs open.
+mount_in dev -t tmpfs -o mode=0755,nosuid tmpfs
+for node in null:1:3 zero:1:5 full:1:7 random:1:8 urandom:1:9 tty:5:0; do
+    IFS=: read -r name major minor <<<"$node"
+    mknod -m 0666 "$root/dev/$name" c "$major" "$minor"
+done
+ln -s /proc/self/fd "$root/dev/fd"
+for fd in 0:stdin 1:stdout 2:stderr; do ln -s "/proc/self/fd/${fd%%:*}" "$root/dev/${fd#*:}"; done
+mount_in dev/pts -t devpts -o newinstance,ptmxmode=0666,mode=0620 devpts
+ln -s pts/ptmx "$root/dev/ptmx"
+mount_in dev/shm -t tmpfs -o mode=1777,nosuid,nodev tmpfs
+cp /etc/resolv.conf "$root/etc/resolv.conf"
+
+# The commit, as a new user would clone it.
+git clone --quiet --no-hardlinks "$repo" "$root/root/pelmo-lift"
+git -C "$root/root/pelmo-lift" checkout --quiet --detach "$commit"
+
+case $steps in
+test) commands='make test' ;;
+# The benchmarks with few runs: here they prove their install list, not a
+# figure.
+ci) commands='scripts/ci-steps.sh && scripts/run-check.sh && make reproducible-test &&
+    make bench BENCH_RUNS=3 BENCH_WINE_RUNS=3' ;;
+esac
+echo "fresh-test: commit $commit in a fresh Debian 12 root: $commands"
+start=$(date +%s)
+# In the background, so that Ctrl-C or a TERM ends the run at once (apt and
+# dpkg would hold it off until they are done): `wait` returns for the trap.
+chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+    LANG=C.UTF-8 TERM=dumb CI=true \
+    /bin/bash -c "cd /root/pelmo-lift && $commands" </dev/null &
+status=0
+wait $! || status=$?
+if [ $status -ne 0 ]; then
+    echo "fresh-test: failed (status $status) after $(($(date +%s) - start)) s" >&2
+    exit $status
+fi
+echo "fresh-test: passed in $(($(date +%s) - start)) s"
+exit
+}
