@@ -1,0 +1,42 @@
+#pragma once
+
+#include "PixelGeometry.h"
+
+#include <cmath>
+
+// A screen's density against the 96 dots per inch the window is laid out for,
+// and where the window's pixels land on it. A pixel edge at x lands on the
+// device pixel edge x × ratio rounded half up, which is how Qt maps a filled
+// rectangle's edges and the window's size at a fractional device pixel ratio;
+// both windows place and fill everything by this one rule, so a control's
+// edges meet on the same device pixels in both.
+class DisplayScale {
+public:
+    static constexpr int BaseDpi = 96;
+
+    constexpr DisplayScale() = default;
+    explicit DisplayScale(double ratio)
+        : ratio_(ratio > 0 ? ratio : 1.0) {}
+    static DisplayScale ofDpi(int dpi) {
+        return DisplayScale(dpi > 0 ? dpi / double(BaseDpi) : 1.0);
+    }
+
+    double ratio() const { return ratio_; }
+    bool isOne() const { return ratio_ == 1.0; }
+
+    // The device pixel edge of pixel edge `x`.
+    int edge(int x) const { return static_cast<int>(std::floor(x * ratio_ + 0.5)); }
+
+    // A rectangle by its edges, so that neighbours still meet.
+    PixelRect rect(const PixelRect& r) const {
+        const int left = edge(r.left);
+        const int top = edge(r.top);
+        return {left, top, edge(r.right()) - left, edge(r.bottom()) - top};
+    }
+
+    // A length from the origin: the window's client size, a picture's size.
+    int length(int pixels) const { return edge(pixels); }
+
+private:
+    double ratio_ = 1.0;
+};
