@@ -34,6 +34,20 @@ public:
         return {left, top, edge(r.right()) - left, edge(r.bottom()) - top};
     }
 
+    // A control's rectangle in its container at this scale: its edges in the
+    // window scaled, less its container's scaled corner, so that nested boxes
+    // land where the same box would on its own.
+    PixelRect childRect(const ControlEntry& entry) const {
+        const PixelRect inWindow = rect(windowPixelBounds(entry));
+        const ControlEntry* container = findControl(entry.container);
+        if (!container) {
+            return inWindow;
+        }
+        const PixelRect outer = rect(windowPixelBounds(*container));
+        return {inWindow.left - outer.left, inWindow.top - outer.top, inWindow.width,
+                inWindow.height};
+    }
+
     // A length from the origin: the window's client size, a picture's size.
     int length(int pixels) const { return edge(pixels); }
 

@@ -10,15 +10,20 @@
 
 // The GIF, bitmap and icon files are decoded by Windows itself; the passenger
 // metafile goes through the panel's own player and scan converter, which set
-// the pixels GDI would, so both windows show the same figure.
+// the pixels GDI would, so both windows show the same figure. On a denser
+// screen the bitmaps are scaled whole pixel by whole pixel, without blending,
+// as the Qt panel draws them, and the passenger is drawn again from its
+// vectors at the scaled size.
 
 namespace {
 
 // A decoded image in a 32-bit DIB section, drawn with per-pixel alpha.
 class BitmapPicture final : public PanelPicture {
 public:
-    explicit BitmapPicture(const DecodedImage& image)
-        : size_{image.width, image.height} {
+    // `natural` is the size at 96 dots per inch; the image may be larger.
+    BitmapPicture(const DecodedImage& image, SIZE natural)
+        : natural_(natural)
+        , size_{image.width, image.height} {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof(info.bmiHeader);
         info.bmiHeader.biWidth = image.width;
@@ -40,21 +45,24 @@ public:
     BitmapPicture(const BitmapPicture&) = delete;
     BitmapPicture& operator=(const BitmapPicture&) = delete;
 
-    SIZE size() const override { return size_; }
+    SIZE size() const override { return natural_; }
 
-    void paint(HDC dc, int x, int y) const override {
+    // AlphaBlend stretches by whole source pixels, never blending neighbours.
+    void paint(HDC dc, const PixelRect& device) const override {
         if (!bitmap_) {
             return;
         }
         HDC source = CreateCompatibleDC(dc);
         HGDIOBJ old = SelectObject(source, bitmap_);
         const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        AlphaBlend(dc, x, y, size_.cx, size_.cy, source, 0, 0, size_.cx, size_.cy, blend);
+        AlphaBlend(dc, device.left, device.top, device.width, device.height, source, 0, 0, size_.cx,
+                   size_.cy, blend);
         SelectObject(source, old);
         DeleteDC(source);
     }
 
 private:
+    SIZE natural_;
     SIZE size_;
     HBITMAP bitmap_ = nullptr;
 };
@@ -90,29 +98,32 @@ int resourceOf(Picture which) {
 }
 
 std::unique_ptr<PanelPicture> readPicture(HINSTANCE instance, const ImageDecoder& decoder,
-                                          Picture which) {
+                                          Picture which, const DisplayScale& scale) {
     const auto bytes = resourceBytes(instance, resourceOf(which));
     if (which == Picture::Passenger) {
         try {
-            const PixelRaster raster = rasteriseAtNaturalSize(playMetafile(bytes));
+            const Drawing drawing = playMetafile(bytes);
+            const PixelRaster raster = rasteriseAtSize(drawing, scale.length(drawing.widthPixels),
+                                                       scale.length(drawing.heightPixels));
             return std::make_unique<BitmapPicture>(
-                DecodedImage{raster.width, raster.height, raster.argb});
+                DecodedImage{raster.width, raster.height, raster.argb},
+                SIZE{drawing.widthPixels, drawing.heightPixels});
         } catch (const MetafileError&) {
             return nullptr;
         }
     }
     if (const auto image = decoder.decode(bytes)) {
-        return std::make_unique<BitmapPicture>(*image);
+        return std::make_unique<BitmapPicture>(*image, SIZE{image->width, image->height});
     }
     return nullptr;
 }
 
 } // namespace
 
-PictureStore::PictureStore(HINSTANCE instance) {
+PictureStore::PictureStore(HINSTANCE instance, const DisplayScale& scale) {
     const ImageDecoder decoder;
     for (std::size_t i = 1; i < pictures_.size(); ++i) {
-        pictures_[i] = readPicture(instance, decoder, static_cast<Picture>(i));
+        pictures_[i] = readPicture(instance, decoder, static_cast<Picture>(i), scale);
     }
 }
 

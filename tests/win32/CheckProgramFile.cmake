@@ -1,5 +1,6 @@
 # Checks the shipped program file: at most 1 MiB, and importing only DLLs that
-# every Windows from 7 on has (no mingw runtime, no C++ library DLL).
+# every Windows from 7 on has (no mingw runtime, no C++ library DLL), and from
+# them only the functions of windows7-imports.txt.
 #   cmake -DPROGRAM=pelmo-lift.exe -DOBJDUMP=x86_64-w64-mingw32-objdump -P CheckProgramFile.cmake
 cmake_minimum_required(VERSION 3.25)
 set(allowed gdi32.dll kernel32.dll msimg32.dll msvcrt.dll ole32.dll oleaut32.dll user32.dll
@@ -29,3 +30,31 @@ foreach(line IN LISTS imports)
         message(FATAL_ERROR "${PROGRAM} imports ${dll}, which not every Windows has")
     endif()
 endforeach()
+
+# Each imported function: objdump lists them under their DLL's name as
+# "address hint name".
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/windows7-imports.txt windows7 REGEX "^[^#]")
+string(REPLACE "\n" ";" lines "${headers}")
+set(dll "")
+set(count 0)
+set(unknown "")
+foreach(line IN LISTS lines)
+    if(line MATCHES "DLL Name: ([^ \t]+)")
+        string(TOLOWER "${CMAKE_MATCH_1}" dll)
+    elseif(dll AND line MATCHES "^\t[0-9a-f]+[ \t]+[0-9]+[ \t]+([A-Za-z_][A-Za-z0-9_@]*)$")
+        math(EXPR count "${count} + 1")
+        if(NOT "${dll} ${CMAKE_MATCH_1}" IN_LIST windows7)
+            list(APPEND unknown "${dll} ${CMAKE_MATCH_1}")
+        endif()
+    elseif(line STREQUAL "")
+        set(dll "")
+    endif()
+endforeach()
+message(STATUS "${count} imported functions")
+if(count EQUAL 0)
+    message(FATAL_ERROR "no imported functions found in ${PROGRAM}")
+endif()
+if(unknown)
+    list(JOIN unknown ", " unknown)
+    message(FATAL_ERROR "${PROGRAM} imports functions not known to be in Windows 7: ${unknown}")
+endif()

@@ -49,7 +49,7 @@ std::vector<std::vector<int>> columnsOf(const ControlEntry& label, const WindowF
 
 TEST(LabelText, AnotherFaceKeepsTheLegendsColumns) {
     const WindowFonts raster;
-    const WindowFonts other(L"Tahoma");
+    const WindowFonts other(DisplayScale(), L"Tahoma");
     ASSERT_TRUE(raster.isRasterFace());
     ASSERT_FALSE(other.isRasterFace());
 
@@ -76,7 +76,7 @@ TEST(LabelText, PortLabelsAreUnderlinedOnTheRowUnderTheGlyphs) {
     ASSERT_NE(label, nullptr);
     const PixelRect box = pixelBounds(*label);
     for (const wchar_t* face : {WindowFonts::RasterFaceName, L"Tahoma"}) {
-        const WindowFonts fonts(face);
+        const WindowFonts fonts(DisplayScale(), face);
         Canvas canvas(415, 448, RGB(255, 0, 255));
         paintLabel(canvas.dc(), *label, fonts);
         const COLORREF text = GetSysColor(COLOR_BTNTEXT);
