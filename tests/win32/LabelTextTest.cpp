@@ -16,17 +16,23 @@ namespace {
 
 // Where ink begins after a gap of at least two blank columns, in one text row
 // band of a label drawn at the window's origin.
-std::vector<int> wordStarts(const Canvas& canvas, const PixelRect& box, int line) {
+std::vector<int> wordStarts(const Canvas& canvas, const PixelRect& box, int line,
+                            const DisplayScale& scale = {}) {
     const COLORREF back = canvas.at(box.left, box.top);
     std::vector<int> starts;
-    int blank = 2;
+    const int gap = scale.isOne() ? 2 : 3;
+    int blank = gap;
     for (int x = box.left; x < box.right(); ++x) {
         bool ink = false;
-        const int top = box.top + line * rasterface::LineHeight;
-        for (int y = top; y < top + rasterface::LineHeight && y < box.bottom(); ++y) {
+        // On a denser screen the face's bars reach down into the next line's
+        // first rows, which hold no glyph of their own.
+        const int top = box.top + scale.length(line * rasterface::LineHeight) +
+                        (scale.isOne() ? 0 : scale.length(2));
+        const int bottom = box.top + scale.length((line + 1) * rasterface::LineHeight);
+        for (int y = top; y < bottom && y < box.bottom(); ++y) {
             ink = ink || canvas.at(x, y) != back;
         }
-        if (ink && blank >= 2) {
+        if (ink && blank >= gap) {
             starts.push_back(x);
         }
         blank = ink ? 0 : blank + 1;
@@ -34,13 +40,14 @@ std::vector<int> wordStarts(const Canvas& canvas, const PixelRect& box, int line
     return starts;
 }
 
-std::vector<std::vector<int>> columnsOf(const ControlEntry& label, const WindowFonts& fonts) {
-    Canvas canvas(415, 448, RGB(255, 0, 255));
-    paintLabel(canvas.dc(), label, fonts);
-    const PixelRect box = pixelBounds(label);
+std::vector<std::vector<int>> columnsOf(const ControlEntry& label, const WindowFonts& fonts,
+                                        const DisplayScale& scale = {}) {
+    Canvas canvas(scale.length(415), scale.length(448), RGB(255, 0, 255));
+    paintLabel(canvas.dc(), label, fonts, scale);
+    const PixelRect box = scale.rect(pixelBounds(label));
     std::vector<std::vector<int>> lines;
-    for (int line = 0; line * rasterface::LineHeight < box.height; ++line) {
-        lines.push_back(wordStarts(canvas, box, line));
+    for (int line = 0; line * rasterface::LineHeight < pixelBounds(label).height; ++line) {
+        lines.push_back(wordStarts(canvas, box, line, scale));
     }
     return lines;
 }
@@ -92,5 +99,29 @@ TEST(LabelText, PortLabelsAreUnderlinedOnTheRowUnderTheGlyphs) {
         }
         EXPECT_EQ(row, box.top + rasterface::Ascent) << "face " << (face[0] == 'M' ? 0 : 1);
         EXPECT_NE(canvas.at(box.left + box.width / 2, row + 1), text); // one pixel thick
+    }
+}
+
+// At twice the density the scalable face stands in, and the legends' columns
+// are the raster face's, doubled.
+TEST(LabelText, AtTwiceTheDensityTheColumnsAreDoubled) {
+    const DisplayScale twice(2.0);
+    const WindowFonts raster;
+    const WindowFonts scaled(twice);
+    ASSERT_TRUE(raster.isRasterFace());
+    EXPECT_FALSE(scaled.isRasterFace());
+    for (const char* name : {"Label5", "Label12"}) {
+        const ControlEntry* label = findControl({name});
+        ASSERT_NE(label, nullptr);
+        const auto want = columnsOf(*label, raster);
+        const auto got = columnsOf(*label, scaled, twice);
+        ASSERT_EQ(got.size(), want.size());
+        for (std::size_t line = 1; line < want.size(); ++line) {
+            ASSERT_EQ(got[line].size(), want[line].size()) << name << " line " << line;
+            for (std::size_t i = 0; i < want[line].size(); ++i) {
+                EXPECT_LE(std::abs(got[line][i] - 2 * want[line][i]), 2)
+                    << name << " line " << line << " word " << i;
+            }
+        }
     }
 }
