@@ -48,6 +48,22 @@ public:
                 inWindow.height};
     }
 
+    // The pixel of a picture `length` pixels across, its first pixel at
+    // window pixel `origin`, that device pixel `device` shows when the picture
+    // is drawn at this scale whole pixel by whole pixel, without blending:
+    // stepped in 16.16 fixed point from the centre of the first device pixel,
+    // as Qt's raster engine steps, so that both windows repeat the same
+    // columns and rows.
+    int sourcePixel(int device, int origin, int length) const {
+        const double start = origin * ratio_;
+        const int first = edge(origin);
+        const auto step = static_cast<long long>(65536 / ratio_);
+        const long long at = static_cast<long long>(std::ceil((first + 0.5 - start) * step)) - 1 +
+                             (device - first) * step;
+        const long long pixel = at >> 16;
+        return static_cast<int>(pixel < 0 ? 0 : (pixel >= length ? length - 1 : pixel));
+    }
+
     // A length from the origin: the window's client size, a picture's size.
     int length(int pixels) const { return edge(pixels); }
 

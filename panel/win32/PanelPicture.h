@@ -8,6 +8,17 @@
 #include <array>
 #include <memory>
 
+// Where a picture is drawn: its top-left corner in the window, in pixels at
+// 96 dots per inch, the window's scale, and the window's device pixel on
+// which the device context's origin stands (a box's own corner).
+struct PicturePlace {
+    int x = 0;
+    int y = 0;
+    DisplayScale scale{};
+    int dcLeft = 0;
+    int dcTop = 0;
+};
+
 // A picture one or more boxes show; transparent parts leave what is beneath.
 // Boxes share pictures: taking over another box's picture points at the same
 // one.
@@ -16,9 +27,8 @@ public:
     virtual ~PanelPicture() = default;
     // The natural size, in pixels at 96 dots per inch.
     virtual SIZE size() const = 0;
-    // Draws the picture filling `device`: its natural size at the scale the
-    // store was made for.
-    virtual void paint(HDC dc, const PixelRect& device) const = 0;
+    // Draws the picture at its natural size times the place's scale.
+    virtual void paint(HDC dc, const PicturePlace& place) const = 0;
 };
 
 // The twelve images of the design, read once from the program's resources

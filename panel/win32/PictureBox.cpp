@@ -29,6 +29,11 @@ PixelRect pictureRect(const BoxData& data) {
     return {0, 0, r.width, r.height};
 }
 
+PicturePlace placeOf(const BoxData& data) {
+    return {data.origin.x, data.origin.y, data.scale, data.scale.edge(data.origin.x),
+            data.scale.edge(data.origin.y)};
+}
+
 void PaintContent(HWND box, HDC dc) {
     const BoxData* data = dataOf(box);
     if (!data) {
@@ -38,7 +43,7 @@ void PaintContent(HWND box, HDC dc) {
     GetClientRect(box, &client);
     fillPixels(dc, 0, 0, client.right, client.bottom, data->back);
     if (data->picture) {
-        data->picture->paint(dc, pictureRect(*data));
+        data->picture->paint(dc, placeOf(*data));
     }
 }
 

@@ -90,5 +90,5 @@ void SurfacePainter::paintImage(const ControlEntry& entry, const PanelPicture* p
     const PixelRect box = pixelBounds(entry);
     const PixelRect clip = scale_.rect(box);
     IntersectClipRect(dc_, clip.left, clip.top, clip.right(), clip.bottom());
-    picture->paint(dc_, scale_.rect({box.left, box.top, picture->size().cx, picture->size().cy}));
+    picture->paint(dc_, {box.left, box.top, scale_});
 }

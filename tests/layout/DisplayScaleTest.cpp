@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 // The window's size at each display scale the panel supports, as Qt sizes
 // a 415 x 448 window at the same device pixel ratio.
 TEST(DisplayScale, WindowSizeAtEachScaleRoundsHalfUp) {
@@ -52,5 +54,23 @@ TEST(DisplayScale, WideLineAtTwiceTheDensityCoversTheDoubledPixels) {
         const bool edgeRow = i == 0 || i == 5;
         EXPECT_EQ(s.left, edgeRow ? 3 : 2) << "row " << s.y;
         EXPECT_EQ(s.right, edgeRow ? 27 : 28) << "row " << s.y;
+    }
+}
+
+// Whole-pixel scaling repeats columns as Qt's raster engine does: measured on
+// the 14-pixel lamp at window column 392 drawn at 1.25.
+TEST(DisplayScale, PictureColumnsRepeatAsQtRepeatsThem) {
+    const DisplayScale scale(1.25);
+    const int first = scale.edge(392);
+    std::vector<int> columns;
+    for (int d = first; d < scale.edge(392 + 14); ++d) {
+        columns.push_back(scale.sourcePixel(d, 392, 14));
+    }
+    const std::vector<int> qt{0, 1, 1, 2, 3, 4, 5, 5, 6, 7, 8, 9, 9, 10, 11, 12, 13, 13};
+    EXPECT_EQ(columns, qt);
+    // At whole ratios every pixel is repeated alike.
+    for (int d = 0; d < 28; ++d) {
+        EXPECT_EQ(DisplayScale(2.0).sourcePixel(d + 10, 5, 14), d / 2);
+        EXPECT_EQ(DisplayScale(1.0).sourcePixel(d, 0, 28), d);
     }
 }
