@@ -275,6 +275,12 @@ void PanelWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
     fonts_ = std::move(fonts);
     pictures_ = std::move(pictures);
     setCabinTop(cabinTopTwips_);
+    // The caption's and the task bar's icons at the new density's sizes.
+    const HINSTANCE instance = instanceOf(hwnd_);
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(loadPanelIcon(instance, scale_.length(32))));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(loadPanelIcon(instance, scale_.length(16))));
     // The size Windows suggests is the old one scaled, which rounds otherwise
     // than the panel; only its corner is taken.
     sizeClient(suggested.left, suggested.top);
