@@ -4,7 +4,9 @@
 # when the window crosses to another monitor) and back again. Each time its
 # client area must show what a fresh start at that density shows, its call
 # buttons work at their new places, and a travel under way goes on at its
-# pace to the floor's new place.
+# pace to the floor's new place. Told it is at 96 dpi where Wine hands out the
+# raster face's set for 120 dpi, it must refuse that set and keep its words
+# where they belong.
 #
 #   tests/win32e2e/run-dpichange.sh BUILD BUILD_WIN
 #
@@ -16,6 +18,7 @@ set -euo pipefail
 . "$here/wine-panel.sh"
 
 watch=$build/soak/port-watch
+snapshot=$build/tools/snapshot/pelmo-snapshot
 out=$build_win/look-dpichange
 rm -rf "$out"
 mkdir -p "$out"
@@ -51,6 +54,22 @@ park_pointer
 "$watch" wait "$port" 0 5000 || true
 sleep 0.5
 shot "$out/fresh-192.png"
+# The same window told it is at 96 dpi: in this prefix Wine hands out the
+# raster face's wider set made for 120 dpi under the same name, which the
+# panel must refuse for the outline face, keeping every word in its place.
+colours=$(wine "$wine_probe" colours | tr -d '\r')
+"$snapshot" --system-colours "$colours" "$out/qt-96.png"
+wine "$wine_probe" dpi "$title" 96
+park_pointer
+sleep 1
+shot "$out/wide-set-96.png"
+if "$panel_table" --faces-differ compare "$out/qt-96.png" "$out/wide-set-96.png" \
+    "$out/diff-wide-set.png" "${floor_top_96[0]}" >"$out/wide-set.txt"; then
+    pass "at 96 dpi beside the wider raster set: $(head -1 "$out/wide-set.txt"), $(tail -1 "$out/wide-set.txt")"
+else
+    fail "at 96 dpi beside the wider raster set: $(head -1 "$out/wide-set.txt"); see $out"
+    grep -v "(chrome)" "$out/wide-set.txt" || true
+fi
 kill "$fresh" 2>/dev/null || true
 wine_stop
 export WINEPREFIX=$base_prefix

@@ -1,6 +1,6 @@
 // panel-table [--ratio R] rects
 //     every control's rectangle in client pixels: NAME KIND X Y W H
-// panel-table [--ratio R] compare EXPECTED.png ACTUAL.png DIFF.png [CABIN_TOP]
+// panel-table [--ratio R] [--faces-differ] compare EXPECTED.png ACTUAL.png DIFF.png [CABIN_TOP]
 //     compares two pictures of the client area pixel for pixel; prints the
 //     share of identical pixels and the differing pixels per control, writes
 //     the difference picture; fails when fewer than 98 % agree or anything
@@ -8,8 +8,9 @@
 //     where the cabin stands, in pixels at 96 dpi (default: its start)
 //
 // --ratio R: the pictures and rectangles are in device pixels at device pixel
-// ratio R. Above 1 the two windows draw text in different faces, so the
-// label text is not compared pixel for pixel; instead 98 % of the pixels
+// ratio R. Above 1 the two windows draw text in different faces (and at 1
+// with --faces-differ, for a window that could not have the raster face), so
+// the label text is not compared pixel for pixel; instead 98 % of the pixels
 // that are neither label text nor chrome must agree, and every word of every
 // label must stand within one device pixel of its place in EXPECTED (a bar
 // "|" within one pixel at 96 dpi, scaled: where the bar stands in its cell
@@ -66,7 +67,8 @@ bool compareWords(const QImage& expected, const QImage& actual, const DisplaySca
 }
 
 int compare(const char* expectedPath, const char* actualPath, const char* diffPath, int cabinTop,
-            const DisplayScale& scale) {
+            const DisplayScale& scale, bool facesDiffer) {
+    const bool byWords = facesDiffer || !scale.isOne();
     const QImage expected(QString::fromLocal8Bit(expectedPath));
     const QImage actual(QString::fromLocal8Bit(actualPath));
     if (expected.isNull() || actual.isNull()) {
@@ -81,7 +83,7 @@ int compare(const char* expectedPath, const char* actualPath, const char* diffPa
     const LookDifference difference = compareLooks(expected, actual, cabinTop, scale);
     std::printf("identical %.2f %% (%ld of %ld pixels)", 100.0 * difference.identicalShare(),
                 difference.identical, difference.total);
-    if (!scale.isOne()) {
+    if (byWords) {
         std::printf(", %.2f %% besides label text (%ld) and chrome (%ld)",
                     100.0 * difference.identicalShareBesidesTextAndChrome(), difference.labelText,
                     difference.chrome);
@@ -105,7 +107,7 @@ int compare(const char* expectedPath, const char* actualPath, const char* diffPa
         !difference.picture.save(QString::fromLocal8Bit(diffPath))) {
         std::fprintf(stderr, "cannot write %s\n", diffPath);
     }
-    if (!scale.isOne()) {
+    if (byWords) {
         const bool words = compareWords(expected, actual, scale);
         return difference.identicalShareBesidesTextAndChrome() >= RequiredShare && words ? 0 : 1;
     }
@@ -116,11 +118,21 @@ int compare(const char* expectedPath, const char* actualPath, const char* diffPa
 
 int main(int argc, char* argv[]) {
     DisplayScale scale;
-    if (argc > 2 && std::strcmp(argv[1], "--ratio") == 0) {
-        scale = DisplayScale(std::atof(argv[2]));
-        argv[2] = argv[0];
-        argc -= 2;
-        argv += 2;
+    bool facesDiffer = false;
+    for (;;) {
+        if (argc > 2 && std::strcmp(argv[1], "--ratio") == 0) {
+            scale = DisplayScale(std::atof(argv[2]));
+            argv[2] = argv[0];
+            argc -= 2;
+            argv += 2;
+        } else if (argc > 1 && std::strcmp(argv[1], "--faces-differ") == 0) {
+            argv[1] = argv[0];
+            argc -= 1;
+            argv += 1;
+            facesDiffer = true;
+        } else {
+            break;
+        }
     }
     if (argc == 2 && std::strcmp(argv[1], "rects") == 0) {
         return printRects(scale);
@@ -130,9 +142,11 @@ int main(int argc, char* argv[]) {
         QGuiApplication app(argc, argv);
         const ControlEntry* cabin = findControl({"Picture1"});
         const int cabinTop = argc == 6 ? std::atoi(argv[5]) : cabin->top / TwipsPerPixel;
-        return compare(argv[2], argv[3], argv[4], cabinTop, scale);
+        return compare(argv[2], argv[3], argv[4], cabinTop, scale, facesDiffer);
     }
-    std::fprintf(stderr, "usage: panel-table [--ratio R] rects | "
-                         "[--ratio R] compare EXPECTED.png ACTUAL.png DIFF.png [CABIN_TOP]\n");
+    std::fprintf(
+        stderr,
+        "usage: panel-table [--ratio R] rects | "
+        "[--ratio R] [--faces-differ] compare EXPECTED.png ACTUAL.png DIFF.png [CABIN_TOP]\n");
     return 2;
 }
