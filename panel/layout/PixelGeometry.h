@@ -36,6 +36,18 @@ inline PixelRect pixelBounds(const ControlEntry& entry) {
             toPixels(entry.height)};
 }
 
+// A control's rectangle in the window, nested boxes placed inside their
+// containers.
+inline PixelRect windowPixelBounds(const ControlEntry& entry) {
+    PixelRect r = pixelBounds(entry);
+    for (const ControlEntry* c = findControl(entry.container); c; c = findControl(c->container)) {
+        const PixelRect outer = pixelBounds(*c);
+        r.left += outer.left;
+        r.top += outer.top;
+    }
+    return r;
+}
+
 inline PixelLine linePixels(const ControlEntry& line) {
     return {toPixels(line.x1), toPixels(line.y1), toPixels(line.x2), toPixels(line.y2)};
 }

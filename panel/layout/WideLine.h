@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DisplayScale.h"
 #include "PixelGeometry.h"
 
 #include <vector>
@@ -16,7 +17,9 @@ struct PixelSpan {
 // The pixels of a line `width` pixels wide with round ends: every pixel whose
 // centre lies closer to the line between the two end pixels' centres than
 // half the width, row by row from the top. Both windows paint their wide
-// lines from these at one pixel per pixel, so they set the same pixels (Qt's
-// and GDI's wide pens disagree along the edges). Meant for widths of 2 and
-// more; a 1-pixel line is the toolkits' own.
-std::vector<PixelSpan> wideLineSpans(const PixelLine& line, int width);
+// lines from these, so they set the same pixels (Qt's and GDI's wide pens
+// disagree along the edges). On a denser screen the end pixels' centres and
+// the width are scaled and the spans are in device pixels. Meant for widths
+// of 2 and more; a 1-pixel line is the toolkits' own.
+std::vector<PixelSpan> wideLineSpans(const PixelLine& line, int width,
+                                     const DisplayScale& scale = {});

@@ -4,6 +4,7 @@
 #include "PolygonFill.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -42,4 +43,25 @@ PixelRaster rasteriseAtNaturalSize(const Drawing& drawing) {
         }
     }
     return raster;
+}
+
+PixelRaster rasteriseAtSize(const Drawing& drawing, int width, int height) {
+    if (width == drawing.widthPixels && height == drawing.heightPixels) {
+        return rasteriseAtNaturalSize(drawing);
+    }
+    if (drawing.widthTwips <= 0 || drawing.heightTwips <= 0) {
+        return {};
+    }
+    Drawing scaled = drawing;
+    scaled.widthPixels = width;
+    scaled.heightPixels = height;
+    const double sx = width / drawing.widthTwips;
+    const double sy = height / drawing.heightTwips;
+    for (FilledPolygon& polygon : scaled.polygons) {
+        for (std::size_t i = 0; i < polygon.pixels.size() && i < polygon.points.size(); ++i) {
+            polygon.pixels[i] = {static_cast<int>(std::floor(polygon.points[i].x * sx + 0.5)),
+                                 static_cast<int>(std::floor(polygon.points[i].y * sy + 0.5))};
+        }
+    }
+    return rasteriseAtNaturalSize(scaled);
 }

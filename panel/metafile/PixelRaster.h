@@ -22,3 +22,8 @@ inline constexpr long long MaxRasterPixels = 4096LL * 4096;
 // Draws each polygon in turn as GDI does at one picture pixel per device
 // pixel: the brush fills its inside, then the pen sets its outline.
 PixelRaster rasteriseAtNaturalSize(const Drawing& drawing);
+
+// The same at another size, `width` by `height` pixels: the corners scaled
+// from their twips and rounded to whole pixels, then drawn as above, so the
+// figure stays sharp on a denser screen.
+PixelRaster rasteriseAtSize(const Drawing& drawing, int width, int height);

@@ -44,15 +44,15 @@ void SurfacePainter::paint(const ControlEntry& entry, const PictureRef& picture)
 void SurfacePainter::paintLine(const ControlEntry& entry) {
     const QColor colour = look_.colour(entry.settings.border.value_or(ShapeOutline));
     const int width = entry.settings.borderPixels;
-    const qreal ratio = painter_.device() ? painter_.device()->devicePixelRatioF() : 1.0;
-    if (width > 1 && ratio == 1.0) {
-        // The pixels the Windows panel sets too.
-        for (const PixelSpan& s : wideLineSpans(linePixels(entry), width)) {
-            painter_.fillRect(QRect(s.left, s.y, s.right - s.left, 1), colour);
+    if (width > 1) {
+        // The device pixels the Windows panel sets too, at every pixel ratio.
+        const qreal ratio = painter_.device() ? painter_.device()->devicePixelRatioF() : 1.0;
+        for (const PixelSpan& s : wideLineSpans(linePixels(entry), width, DisplayScale(ratio))) {
+            painter_.fillRect(
+                QRectF(s.left / ratio, s.y / ratio, (s.right - s.left) / ratio, 1 / ratio), colour);
         }
         return;
     }
-    // On denser screens a pen keeps the line smooth.
     QPen pen(colour);
     pen.setWidth(width);
     pen.setCapStyle(Qt::RoundCap);

@@ -17,9 +17,14 @@ std::wstring accessibleCallName(int index) {
                      : L"Call lift to floor " + std::to_wstring(index - 6);
 }
 
-RECT rectOf(const ControlEntry& entry) {
-    const PixelRect r = pixelBounds(entry);
+RECT rectOf(const ControlEntry& entry, const DisplayScale& scale) {
+    const PixelRect r = scale.childRect(entry);
     return {r.left, r.top, r.right(), r.bottom()};
+}
+
+POINT originOf(const ControlEntry& entry) {
+    const PixelRect r = windowPixelBounds(entry);
+    return {r.left, r.top};
 }
 
 HMENU childId(const ControlEntry& entry) {
@@ -29,19 +34,47 @@ HMENU childId(const ControlEntry& entry) {
 
 } // namespace
 
-ChildControls::ChildControls(HWND form, const PictureStore& pictures, HFONT font) {
+ChildControls::ChildControls(HWND form, const PictureStore& pictures, HFONT font,
+                             const DisplayScale& scale) {
     for (const ControlEntry& entry : controlTable()) {
-        create(entry, form, pictures, font);
+        create(entry, form, pictures, font, scale);
     }
     orderTabStops();
 }
 
+void ChildControls::rescale(const PictureStore& before, const PictureStore& pictures, HFONT font,
+                            const DisplayScale& scale) {
+    for (auto& [key, picture] : pictures_) {
+        for (std::size_t i = 0; i <= static_cast<std::size_t>(Picture::Digit5); ++i) {
+            if (picture && picture == before.get(static_cast<Picture>(i))) {
+                picture = pictures.get(static_cast<Picture>(i));
+                break;
+            }
+        }
+    }
+    for (const ControlEntry& entry : controlTable()) {
+        HWND child = window(entry.id);
+        if (!child) {
+            continue;
+        }
+        const RECT r = rectOf(entry, scale);
+        SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        if (entry.kind == ControlKind::PictureBox) {
+            picturebox::setPicture(child, picture(entry.id));
+            picturebox::setPlacement(child, originOf(entry), scale);
+            InvalidateRect(child, nullptr, FALSE);
+        }
+    }
+}
+
 void ChildControls::create(const ControlEntry& entry, HWND form, const PictureStore& pictures,
-                           HFONT font) {
+                           HFONT font, const DisplayScale& scale) {
     const ControlSettings& s = entry.settings;
     const Key key = keyOf(entry.id);
     HWND container = entry.container == Form1 ? form : window(entry.container);
-    const RECT r = rectOf(entry);
+    const RECT r = rectOf(entry, scale);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(form, GWLP_HINSTANCE));
     const DWORD visible = s.visible ? WS_VISIBLE : 0;
     HWND child = nullptr;
@@ -62,7 +95,8 @@ void ChildControls::create(const ControlEntry& entry, HWND form, const PictureSt
     case ControlKind::PictureBox:
         pictures_[key] = pictures.get(s.picture);
         child = picturebox::create(container, FirstChildId + entry.number, r,
-                                   toColorRef(s.back.value_or(WindowBackground)), pictures_[key]);
+                                   toColorRef(s.back.value_or(WindowBackground)), pictures_[key],
+                                   originOf(entry), scale);
         break;
     case ControlKind::Image:
         pictures_[key] = pictures.get(s.picture);

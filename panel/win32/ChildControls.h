@@ -21,7 +21,14 @@ public:
     // Child window identifiers: the control's creation number plus this.
     static constexpr int FirstChildId = 1000;
 
-    ChildControls(HWND form, const PictureStore& pictures, HFONT font);
+    ChildControls(HWND form, const PictureStore& pictures, HFONT font, const DisplayScale& scale);
+
+    // Places every child again at `scale`, in `font`, showing the same
+    // pictures from `pictures`: after the window moves to a screen of another
+    // density. The cabin goes to its place in the table; the caller puts it
+    // back where it is.
+    void rescale(const PictureStore& before, const PictureStore& pictures, HFONT font,
+                 const DisplayScale& scale);
 
     HWND window(ControlId id) const;
     const PanelPicture* picture(ControlId id) const;
@@ -35,7 +42,8 @@ public:
     static const ControlEntry* entryOfChildId(int id);
 
 private:
-    void create(const ControlEntry& entry, HWND form, const PictureStore& pictures, HFONT font);
+    void create(const ControlEntry& entry, HWND form, const PictureStore& pictures, HFONT font,
+                const DisplayScale& scale);
     void orderTabStops();
 
     std::map<Key, HWND> windows_;

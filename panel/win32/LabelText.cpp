@@ -27,10 +27,11 @@ void drawRasterLines(HDC dc, const ControlEntry& label) {
 }
 
 // Another face: lines broken and words placed where the raster face puts them,
-// each word drawn on the raster face's baseline, and the underline drawn once
-// under the whole line as the raster face draws it: one pixel, on the row
-// right under the glyphs.
-void drawPlacedWords(HDC dc, const ControlEntry& label, bool underline, COLORREF colour) {
+// scaled, each word drawn on the raster face's baseline, and the underline
+// drawn once under the whole line as the raster face draws it: one pixel, on
+// the row right under the glyphs.
+void drawPlacedWords(HDC dc, const ControlEntry& label, bool underline, COLORREF colour,
+                     const DisplayScale& scale) {
     SetTextAlign(dc, TA_BASELINE | TA_LEFT);
     const TextWidth measure = [](std::string_view text) {
         return rasterface::width(text);
@@ -38,20 +39,22 @@ void drawPlacedWords(HDC dc, const ControlEntry& label, bool underline, COLORREF
     for (const LabelLine& line : layOutLabel(label, measure, rasterface::LineHeight)) {
         const int baseline = line.top + rasterface::Ascent;
         for (const PlacedWord& word : placeWords(line.text, measure)) {
-            TextOutA(dc, line.x + word.x, baseline, word.text.data(),
+            TextOutA(dc, scale.edge(line.x + word.x), scale.edge(baseline), word.text.data(),
                      static_cast<int>(word.text.size()));
         }
         if (underline && !line.text.empty()) {
-            fillPixels(dc, line.x, baseline, measure(line.text), 1, colour);
+            const PixelRect r = scale.rect({line.x, baseline, measure(line.text), 1});
+            fillPixels(dc, r.left, r.top, r.width, r.height, colour);
         }
     }
 }
 
 } // namespace
 
-void paintLabel(HDC dc, const ControlEntry& label, const WindowFonts& fonts) {
+void paintLabel(HDC dc, const ControlEntry& label, const WindowFonts& fonts,
+                const DisplayScale& scale) {
     const ControlSettings& s = label.settings;
-    const PixelRect box = pixelBounds(label);
+    const PixelRect box = scale.rect(pixelBounds(label));
     fillPixels(dc, box.left, box.top, box.width, box.height,
                toColorRef(s.back.value_or(LabelBack)));
     IntersectClipRect(dc, box.left, box.top, box.right(), box.bottom());
@@ -59,12 +62,12 @@ void paintLabel(HDC dc, const ControlEntry& label, const WindowFonts& fonts) {
     const COLORREF colour = toColorRef(s.fore.value_or(LabelText));
     SetTextColor(dc, colour);
     SetBkMode(dc, TRANSPARENT);
-    if (fonts.isRasterFace()) {
+    if (fonts.isRasterFace() && scale.isOne()) {
         SelectObject(dc, s.portFont ? fonts.portLabel() : fonts.window());
         SetTextAlign(dc, TA_TOP | TA_LEFT);
         drawRasterLines(dc, label);
     } else {
         SelectObject(dc, fonts.window());
-        drawPlacedWords(dc, label, s.portFont, colour);
+        drawPlacedWords(dc, label, s.portFont, colour, scale);
     }
 }

@@ -9,5 +9,7 @@
 // label wrapping breaks it, each line in the label's alignment, cut off at the
 // label's edges. Port labels are underlined. The lines are not left to
 // DrawText's word break: Wine breaks runs of spaces otherwise than Windows,
-// and the legends are bit diagrams drawn with spaces.
-void paintLabel(HDC dc, const ControlEntry& label, const WindowFonts& fonts);
+// and the legends are bit diagrams drawn with spaces. On a denser screen
+// everything is placed as at 96 dots per inch, scaled by `scale`.
+void paintLabel(HDC dc, const ControlEntry& label, const WindowFonts& fonts,
+                const DisplayScale& scale = {});

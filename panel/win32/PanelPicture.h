@@ -1,27 +1,42 @@
 #pragma once
 
 #include "ControlTable.h"
+#include "DisplayScale.h"
 
 #include <windows.h>
 
 #include <array>
 #include <memory>
 
-// A picture one or more boxes show, drawn at its natural size with its
-// top-left corner at (x, y); transparent parts leave what is beneath. Boxes
-// share pictures: taking over another box's picture points at the same one.
+// Where a picture is drawn: its top-left corner in the window, in pixels at
+// 96 dots per inch, the window's scale, and the window's device pixel on
+// which the device context's origin stands (a box's own corner).
+struct PicturePlace {
+    int x = 0;
+    int y = 0;
+    DisplayScale scale{};
+    int dcLeft = 0;
+    int dcTop = 0;
+};
+
+// A picture one or more boxes show; transparent parts leave what is beneath.
+// Boxes share pictures: taking over another box's picture points at the same
+// one.
 class PanelPicture {
 public:
     virtual ~PanelPicture() = default;
+    // The natural size, in pixels at 96 dots per inch.
     virtual SIZE size() const = 0;
-    virtual void paint(HDC dc, int x, int y) const = 0;
+    // Draws the picture at its natural size times the place's scale.
+    virtual void paint(HDC dc, const PicturePlace& place) const = 0;
 };
 
-// The twelve images of the design, read once from the program's resources.
-// A picture that cannot be read shows as nothing rather than stop the panel.
+// The twelve images of the design, read once from the program's resources
+// for one display scale. A picture that cannot be read shows as nothing
+// rather than stop the panel.
 class PictureStore {
 public:
-    explicit PictureStore(HINSTANCE instance);
+    explicit PictureStore(HINSTANCE instance, const DisplayScale& scale = {});
     ~PictureStore();
     PictureStore(const PictureStore&) = delete;
     PictureStore& operator=(const PictureStore&) = delete;

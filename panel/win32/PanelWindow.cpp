@@ -6,6 +6,7 @@
 #include "PixelGeometry.h"
 #include "SurfacePainter.h"
 #include "WideText.h"
+#include "WindowDpi.h"
 
 #include <windowsx.h>
 
@@ -31,11 +32,17 @@ UINT_PTR timerId(const ControlEntry& entry) {
     return static_cast<UINT_PTR>(ChildControls::FirstChildId + entry.number);
 }
 
+HINSTANCE instanceOf(HWND window) {
+    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+}
+
 } // namespace
 
 PanelWindow::PanelWindow(HWND window)
     : hwnd_(window)
-    , pictures_(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)))
+    , scale_(DisplayScale::ofDpi(static_cast<int>(windowdpi::ofWindow(window))))
+    , pictures_(std::make_unique<PictureStore>(instanceOf(window), scale_))
+    , fonts_(std::make_unique<WindowFonts>(scale_))
     , editBack_(CreateSolidBrush(toColorRef(TextBoxBack)))
     , panel_(*this, clock_)
     , frames_(window, WM_CABIN_FRAME) {}
@@ -69,9 +76,14 @@ HWND PanelWindow::create(HINSTANCE instance) {
     wc.lpszClassName = ClassName;
     RegisterClassExW(&wc);
 
+    // Sized for the system's density here; WM_CREATE corrects the size when
+    // the window's own screen differs.
     const WindowSettings& form = form1Settings();
-    RECT frame{0, 0, toPixels(form.clientWidth), toPixels(form.clientHeight)};
-    AdjustWindowRectEx(&frame, FormStyle, FALSE, 0);
+    const UINT dpi = windowdpi::ofSystem();
+    const DisplayScale scale = DisplayScale::ofDpi(static_cast<int>(dpi));
+    const RECT frame = windowdpi::frameFor(
+        {0, 0, scale.length(toPixels(form.clientWidth)), scale.length(toPixels(form.clientHeight))},
+        FormStyle, dpi);
     return CreateWindowExW(0, ClassName, widen(form.caption).c_str(), FormStyle, CW_USEDEFAULT,
                            CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                            nullptr, nullptr, instance, nullptr);
@@ -88,9 +100,13 @@ void PanelWindow::setCabinTop(int twips) {
     RECT r{};
     GetWindowRect(cabin, &r);
     MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&r), 2);
-    const int y = toPixels(twips);
-    if (r.top != y) {
-        SetWindowPos(cabin, nullptr, r.left, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const ControlEntry* entry = findControl(Picture1);
+    const PixelRect place = scale_.rect(
+        {toPixels(entry->left), toPixels(twips), toPixels(entry->width), toPixels(entry->height)});
+    if (r.top != place.top || r.bottom - r.top != place.height) {
+        SetWindowPos(cabin, nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        picturebox::setPlacement(cabin, {toPixels(entry->left), toPixels(twips)}, scale_);
     }
 }
 
@@ -102,7 +118,7 @@ void PanelWindow::takePicture(ControlId to, ControlId from) {
     children_->setPicture(to, picture);
     if (!control(to)) {
         if (const ControlEntry* entry = findControl(to)) { // an image on the surface
-            const RECT r = SurfacePainter::bounds(*entry);
+            const RECT r = SurfacePainter::bounds(*entry, scale_);
             InvalidateRect(hwnd_, &r, FALSE);
         }
     }
@@ -133,13 +149,13 @@ void PanelWindow::setTimer2Interval(int milliseconds) {
 void PanelWindow::PaintContent(HDC dc, const RECT& dirty) const {
     fillPixels(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
                toColorRef(form1Settings().back));
-    SurfacePainter surface(dc, fonts_);
+    SurfacePainter surface(dc, *fonts_, scale_);
     const auto table = controlTable();
     for (auto it = table.rbegin(); it != table.rend(); ++it) {
         if (!isSurfaceKind(it->kind)) {
             continue;
         }
-        const RECT bounds = SurfacePainter::bounds(*it);
+        const RECT bounds = SurfacePainter::bounds(*it, scale_);
         RECT overlap;
         if (IntersectRect(&overlap, &bounds, &dirty)) {
             surface.paint(*it, pictureOf(it->id));
@@ -149,8 +165,22 @@ void PanelWindow::PaintContent(HDC dc, const RECT& dirty) const {
 
 // --- Events ------------------------------------------------------------------
 
+void PanelWindow::sizeClient(int left, int top) {
+    const WindowSettings& form = form1Settings();
+    const RECT frame = windowdpi::frameFor({0, 0, scale_.length(toPixels(form.clientWidth)),
+                                            scale_.length(toPixels(form.clientHeight))},
+                                           FormStyle, windowdpi::ofWindow(hwnd_));
+    SetWindowPos(hwnd_, nullptr, left, top, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void PanelWindow::OnCreate() {
-    children_ = std::make_unique<ChildControls>(hwnd_, pictures_, fonts_.window());
+    if (windowdpi::ofWindow(hwnd_) != windowdpi::ofSystem()) {
+        RECT r{};
+        GetWindowRect(hwnd_, &r);
+        sizeClient(r.left, r.top);
+    }
+    children_ = std::make_unique<ChildControls>(hwnd_, *pictures_, fonts_->window(), scale_);
     PostMessageW(hwnd_, WM_NAME_CONTROLS, 0, 0);
     if (const ControlEntry* cabin = findControl(Picture1)) {
         cabinTopTwips_ = cabin->top;
@@ -207,7 +237,8 @@ void PanelWindow::followTravel() {
 void PanelWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const ControlEntry* entry = ChildControls::entryOfChildId(static_cast<int>(item.CtlID));
     if (entry && entry->kind == ControlKind::PushButton) {
-        drawButtonFace(item, toColorRef(entry->settings.back.value_or(ScrollBar)), fonts_.window());
+        drawButtonFace(item, toColorRef(entry->settings.back.value_or(ScrollBar)),
+                       fonts_->window());
     }
 }
 
@@ -234,6 +265,28 @@ void PanelWindow::OnSetFocus() {
     }
 }
 
+// Everything drawn at the old scale is made again at the new one; the cabin
+// keeps its place in twips, and a travel goes on from there at its pace.
+void PanelWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    scale_ = DisplayScale::ofDpi(static_cast<int>(dpi));
+    auto fonts = std::make_unique<WindowFonts>(scale_);
+    auto pictures = std::make_unique<PictureStore>(instanceOf(hwnd_), scale_);
+    children_->rescale(*pictures_, *pictures, fonts->window(), scale_);
+    fonts_ = std::move(fonts);
+    pictures_ = std::move(pictures);
+    setCabinTop(cabinTopTwips_);
+    // The caption's and the task bar's icons at the new density's sizes.
+    const HINSTANCE instance = instanceOf(hwnd_);
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
+                 reinterpret_cast<LPARAM>(loadPanelIcon(instance, scale_.length(32))));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(loadPanelIcon(instance, scale_.length(16))));
+    // The size Windows suggests is the old one scaled, which rounds otherwise
+    // than the panel; only its corner is taken.
+    sizeClient(suggested.left, suggested.top);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 // --- The window procedure ------------------------------------------------------
 // Each message goes to a small handler; the instance hangs on the window from
 // WM_NCCREATE to WM_NCDESTROY.
@@ -245,6 +298,7 @@ PanelWindow* self(HWND window) {
 }
 
 BOOL OnNCCreate(HWND window, LPCREATESTRUCTW create) {
+    windowdpi::scaleNonClientArea(window);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new PanelWindow(window)));
     return FORWARD_WM_NCCREATE(window, create, DefWindowProcW); // sets the caption
 }
@@ -325,6 +379,9 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         HANDLE_MSG(window, WM_DESTROY, OnDestroy);
     case WM_PRINTCLIENT:
         OnPrintClient(window, reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_DPICHANGED:
+        self(window)->OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_NAME_CONTROLS:
         self(window)->OnNameControls();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChildControls.h"
+#include "DisplayScale.h"
 #include "FrameTimer.h"
 #include "LiftPanel.h"
 #include "MonotonicClock.h"
@@ -40,6 +41,8 @@ public:
     const PanelPicture* pictureOf(ControlId id) const { return children_->picture(id); }
     int timer2Interval() const { return timer2Interval_; }
     const LiftPanel& panel() const { return panel_; }
+    // The scale the window is drawn at: its screen's density against 96 dpi.
+    const DisplayScale& scale() const { return scale_; }
 
     // Paints the window's own surface within `dirty`, back to front.
     void PaintContent(HDC dc, const RECT& dirty) const;
@@ -60,13 +63,20 @@ public:
     HBRUSH OnCtlColorEdit(HDC dc);
     void OnActivate(bool active);
     void OnSetFocus();
+    // The window is on a screen of another density: `suggested` is where
+    // Windows proposes to put it.
+    void OnDpiChanged(UINT dpi, const RECT& suggested);
 
 private:
     void followTravel();
+    // The client area's size at the window's scale, keeping its top-left
+    // corner at `left`, `top`.
+    void sizeClient(int left, int top);
 
     HWND hwnd_;
-    PictureStore pictures_;
-    WindowFonts fonts_;
+    DisplayScale scale_;
+    std::unique_ptr<PictureStore> pictures_;
+    std::unique_ptr<WindowFonts> fonts_;
     std::unique_ptr<ChildControls> children_;
     HBRUSH editBack_;
     HWND focus_ = nullptr; // the child that had the focus when the window lost it

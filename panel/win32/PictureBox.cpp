@@ -10,10 +10,28 @@ namespace {
 struct BoxData {
     COLORREF back;
     const PanelPicture* picture;
+    POINT origin;
+    DisplayScale scale;
 };
 
 BoxData* dataOf(HWND box) {
     return reinterpret_cast<BoxData*>(GetWindowLongPtrW(box, GWLP_USERDATA));
+}
+
+// Where the picture lands in the box: its edges in the window scaled, as
+// every other edge is, counted from the box's scaled corner.
+PixelRect pictureRect(const BoxData& data) {
+    if (!data.picture) {
+        return {};
+    }
+    const SIZE size = data.picture->size();
+    const PixelRect r = data.scale.rect({data.origin.x, data.origin.y, size.cx, size.cy});
+    return {0, 0, r.width, r.height};
+}
+
+PicturePlace placeOf(const BoxData& data) {
+    return {data.origin.x, data.origin.y, data.scale, data.scale.edge(data.origin.x),
+            data.scale.edge(data.origin.y)};
 }
 
 void PaintContent(HWND box, HDC dc) {
@@ -25,7 +43,7 @@ void PaintContent(HWND box, HDC dc) {
     GetClientRect(box, &client);
     fillPixels(dc, 0, 0, client.right, client.bottom, data->back);
     if (data->picture) {
-        data->picture->paint(dc, 0, 0);
+        data->picture->paint(dc, placeOf(*data));
     }
 }
 
@@ -80,9 +98,10 @@ void registerClass(HINSTANCE instance) {
     RegisterClassW(&wc); // fails harmlessly when already registered
 }
 
-HWND create(HWND parent, int id, RECT bounds, COLORREF back, const PanelPicture* picture) {
+HWND create(HWND parent, int id, RECT bounds, COLORREF back, const PanelPicture* picture,
+            POINT origin, const DisplayScale& scale) {
     // The box owns its data from WM_NCCREATE on and frees it on WM_NCDESTROY.
-    auto* data = new BoxData{back, picture};
+    auto* data = new BoxData{back, picture, origin, scale};
     return CreateWindowExW(
         0, ClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, bounds.left,
         bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
@@ -93,6 +112,22 @@ HWND create(HWND parent, int id, RECT bounds, COLORREF back, const PanelPicture*
 const PanelPicture* picture(HWND box) {
     const BoxData* data = dataOf(box);
     return data ? data->picture : nullptr;
+}
+
+void setPlacement(HWND box, POINT origin, const DisplayScale& scale) {
+    BoxData* data = dataOf(box);
+    if (!data) {
+        return;
+    }
+    const PixelRect before = pictureRect(*data);
+    data->origin = origin;
+    data->scale = scale;
+    const PixelRect after = pictureRect(*data);
+    // A box that only moves keeps its pixels, unless its picture's scaled
+    // size changes with the rounding of its new edges.
+    if (before.width != after.width || before.height != after.height) {
+        InvalidateRect(box, nullptr, FALSE);
+    }
 }
 
 void setPicture(HWND box, const PanelPicture* picture) {

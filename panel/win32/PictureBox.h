@@ -13,7 +13,15 @@ inline constexpr const wchar_t* ClassName = L"PelmoPictureBox";
 
 void registerClass(HINSTANCE instance);
 
-HWND create(HWND parent, int id, RECT bounds, COLORREF back, const PanelPicture* picture);
+// `bounds` is in device pixels of the parent; `origin` is the box's corner in
+// the window at 96 dots per inch, from which its picture is scaled as the
+// window's other edges are.
+HWND create(HWND parent, int id, RECT bounds, COLORREF back, const PanelPicture* picture,
+            POINT origin, const DisplayScale& scale);
+
+// A new corner or scale: after the cabin moves, or the window moves to a
+// screen of another density. The caller moves the box itself.
+void setPlacement(HWND box, POINT origin, const DisplayScale& scale);
 
 const PanelPicture* picture(HWND box);
 // Repaints only when the picture changes.

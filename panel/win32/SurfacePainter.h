@@ -11,18 +11,21 @@
 // gives (back to front).
 class SurfacePainter {
 public:
-    SurfacePainter(HDC dc, const WindowFonts& fonts);
+    SurfacePainter(HDC dc, const WindowFonts& fonts, const DisplayScale& scale = {});
 
     void paint(const ControlEntry& entry, const PanelPicture* picture);
 
-    // The pixels an entry may touch, for skipping what lies outside the damage.
-    static RECT bounds(const ControlEntry& entry);
+    // The device pixels an entry may touch, for skipping what lies outside
+    // the damage.
+    static RECT bounds(const ControlEntry& entry, const DisplayScale& scale = {});
 
 private:
     void paintLine(const ControlEntry& entry);
     void paintShape(const ControlEntry& entry);
+    void fill(const PixelRect& r, COLORREF colour);
     void paintImage(const ControlEntry& entry, const PanelPicture* picture);
 
     HDC dc_;
     const WindowFonts& fonts_;
+    DisplayScale scale_;
 };

@@ -1,5 +1,7 @@
 #include "WindowFonts.h"
 
+#include "RasterFace.h"
+
 #include <cwchar>
 
 namespace {
@@ -9,9 +11,9 @@ constexpr int CellPixels = 11;
 // The port labels' font is stored with character set 177, but asking the font
 // mapper for it would trade the face for one that has that set; the labels
 // only hold Latin letters, so both fonts ask for the same face.
-HFONT createFont(const wchar_t* face, bool underline) {
+HFONT createFont(const wchar_t* face, int cellPixels, bool underline) {
     LOGFONTW font{};
-    font.lfHeight = -CellPixels;
+    font.lfHeight = -cellPixels;
     font.lfWeight = FW_NORMAL;
     font.lfUnderline = underline ? TRUE : FALSE;
     font.lfCharSet = DEFAULT_CHARSET;
@@ -23,25 +25,42 @@ HFONT createFont(const wchar_t* face, bool underline) {
     return CreateFontIndirectW(&font);
 }
 
-bool rasterFaceSelected(HFONT font) {
+// Whether `font` is a raster face with the 96-dot design's advance widths.
+// The name alone does not tell: a system once set to 120 dots per inch or
+// more keeps a wider set of glyphs under the same name.
+bool hasRasterDesign(HFONT font) {
     HDC dc = GetDC(nullptr);
     HGDIOBJ old = SelectObject(dc, font);
-    wchar_t face[LF_FACESIZE] = {};
-    GetTextFaceW(dc, LF_FACESIZE, face);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
+    bool same = (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) == 0;
+    for (char c = rasterface::FirstChar; same && c <= rasterface::LastChar; ++c) {
+        SIZE size{};
+        GetTextExtentPoint32A(dc, &c, 1, &size);
+        same = size.cx == rasterface::advance(c);
+    }
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
-    const bool scalable = (metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE)) != 0;
-    return wcscmp(face, WindowFonts::RasterFaceName) == 0 && !scalable;
+    return same;
 }
 
 } // namespace
 
-WindowFonts::WindowFonts(const wchar_t* face)
-    : window_(createFont(face, false))
-    , portLabel_(createFont(face, true))
-    , rasterFace_(rasterFaceSelected(window_)) {}
+WindowFonts::WindowFonts(const DisplayScale& scale, const wchar_t* face) {
+    if (scale.isOne()) {
+        window_ = createFont(face, CellPixels, false);
+        rasterFace_ = hasRasterDesign(window_);
+        if (rasterFace_ || std::wcscmp(face, RasterFaceName) != 0) {
+            portLabel_ = createFont(face, CellPixels, true);
+            return;
+        }
+        DeleteObject(window_);
+    }
+    // The port labels' underline is drawn by the label itself in this face.
+    const int cell = scale.length(CellPixels);
+    window_ = createFont(ScalableFaceName, cell, false);
+    portLabel_ = createFont(ScalableFaceName, cell, true);
+}
 
 WindowFonts::~WindowFonts() {
     DeleteObject(window_);

@@ -1,16 +1,23 @@
 #pragma once
 
+#include "DisplayScale.h"
+
 #include <windows.h>
 
-// The panel's two fonts: "MS Sans Serif" 8.25 pt, and the same underlined for
-// the port labels. At the 96 dots per inch the panel is laid out for (Windows
-// scales the whole window on denser screens) that is a cell of 11 pixels.
+// The panel's two fonts, the second underlined for the port labels: "MS Sans
+// Serif" 8.25 pt, a cell of 11 pixels at the 96 dots per inch the panel is
+// laid out for. That raster face is drawn pixel by pixel for 96 dots per inch;
+// on a denser screen, or where the system's face of that name has other
+// widths (the set made for 120 dots per inch), the outline "Microsoft Sans
+// Serif" at 8.25 pt times the scale takes its place, or what the font mapper
+// gives for it.
 class WindowFonts {
 public:
     static constexpr const wchar_t* RasterFaceName = L"MS Sans Serif";
+    static constexpr const wchar_t* ScalableFaceName = L"Microsoft Sans Serif";
 
     // `face` is for tests that try the panel with another face.
-    explicit WindowFonts(const wchar_t* face = RasterFaceName);
+    explicit WindowFonts(const DisplayScale& scale = {}, const wchar_t* face = RasterFaceName);
     ~WindowFonts();
     WindowFonts(const WindowFonts&) = delete;
     WindowFonts& operator=(const WindowFonts&) = delete;
@@ -18,12 +25,12 @@ public:
     HFONT window() const { return window_; }
     HFONT portLabel() const { return portLabel_; }
 
-    // Whether Windows handed back the raster face itself. Another face has
-    // other widths: the labels then place their words by the raster face's.
+    // Whether the fonts are the raster face as it is designed, widths and
+    // all. Any other face draws each word where that face would put it.
     bool isRasterFace() const { return rasterFace_; }
 
 private:
-    HFONT window_;
-    HFONT portLabel_;
-    bool rasterFace_;
+    HFONT window_ = nullptr;
+    HFONT portLabel_ = nullptr;
+    bool rasterFace_ = false;
 };

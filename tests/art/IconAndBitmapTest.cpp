@@ -1,8 +1,14 @@
 #include "ArtFiles.h"
 
+#include <QImageReader>
+
 #include <gtest/gtest.h>
 
 namespace {
+
+bool isCyan(QRgb p) {
+    return qAlpha(p) == 255 && qRed(p) == 0 && qGreen(p) >= 0xF8 && qBlue(p) >= 0xF8;
+}
 
 bool inClearStrip(int row, int col) {
     return (row == 25 && col == 3) || (row >= 26 && (col == 2 || col == 3));
@@ -37,12 +43,40 @@ TEST(PanelIcon, IsOne32x32ImageOf256ColoursWithAMask) {
     }
 }
 
+// The Windows program's icon holds the design first, and each size Windows
+// asks for at 100 % to 200 %, every one the design scaled by whole pixels.
+TEST(PanelIcon, TheWindowsIconHoldsEverySizeOfTheDesign) {
+    const auto ico = artBytes("icon-windows.ico");
+    ASSERT_GE(ico.size(), 6u);
+    ASSERT_EQ(le16(ico, 4), 7u);
+    const int sizes[] = {32, 16, 20, 24, 40, 48, 64};
+    for (std::size_t i = 0; i < 7; ++i) {
+        EXPECT_EQ(ico[6 + 16 * i], sizes[i]);
+        EXPECT_EQ(le16(ico, 6 + 16 * i + 6), 8u) << "256 colours at " << sizes[i];
+    }
+    const QImage design = artImage("icon.ico");
+    QImageReader reader(QString::fromStdString(artPath("icon-windows.ico")));
+    ASSERT_EQ(reader.imageCount(), 7);
+    for (int i = 0; i < 7; ++i) {
+        ASSERT_TRUE(reader.jumpToImage(i));
+        const QImage image = reader.read().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(image.width(), sizes[i]);
+        const QImage want =
+            design.scaled(sizes[i], sizes[i], Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        if (sizes[i] % 32 == 0) { // whole multiples repeat every pixel alike
+            EXPECT_EQ(image.convertToFormat(QImage::Format_ARGB32),
+                      want.convertToFormat(QImage::Format_ARGB32))
+                << sizes[i];
+        }
+        EXPECT_TRUE(isCyan(pixelAt(image, 0, 0))) << "the cyan ground at " << sizes[i];
+        EXPECT_EQ(qAlpha(image.pixel(sizes[i] / 16, sizes[i] - 1)), 0)
+            << "the clear strip at " << sizes[i];
+    }
+}
+
 TEST(PanelIcon, ShowsAPortraitOnCyanClearOnlyInTheStrip) {
     const QImage icon = artImage("icon.ico");
     ASSERT_EQ(icon.size(), QSize(32, 32));
-    const auto isCyan = [](QRgb p) {
-        return qAlpha(p) == 255 && qRed(p) == 0 && qGreen(p) >= 0xF8 && qBlue(p) >= 0xF8;
-    };
     int cyan = 0;
     for (int row = 0; row < 32; ++row) {
         for (int col = 0; col < 32; ++col) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ControlTable.h"
+#include "DisplayScale.h"
 
 #include <string>
 
@@ -25,6 +26,13 @@ const char* kindName(ControlKind kind);
 // The rectangle of a control, nested boxes placed inside their containers.
 // A line gets the box around it, widened by its thickness.
 ControlRect controlRect(const ControlEntry& entry);
+
+// The same rectangle in device pixels at `scale`, its edges scaled as both
+// windows scale them.
+inline ControlRect scaledRect(const ControlRect& r, const DisplayScale& scale) {
+    const PixelRect d = scale.rect({r.x, r.y, r.width, r.height});
+    return {d.left, d.top, d.width, d.height};
+}
 
 // How many boxes a control lies in (0 for a control of the window itself).
 int nestingDepth(const ControlEntry& entry);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ControlTable.h"
+#include "DisplayScale.h"
 
 #include <QImage>
 
@@ -18,19 +19,30 @@ struct LookDifference {
     long identical = 0;
     std::vector<ControlDifference> controls; // in the table's order, background last
     QImage picture; // differing pixels in red over a faded copy of `expected`
+    // Differing pixels of label text (ink in either picture inside a label)
+    // and of control chrome: each platform's own face and bevels.
+    long labelText = 0;
+    long chrome = 0;
 
     double identicalShare() const { return total == 0 ? 0.0 : double(identical) / double(total); }
+    // The share of identical pixels among those that are neither label text
+    // nor chrome.
+    double identicalShareBesidesTextAndChrome() const {
+        const long counted = total - labelText - chrome;
+        return counted <= 0 ? 0.0 : double(identical) / double(counted);
+    }
 };
 
 // The control that is seen at a pixel: child windows above the painted
 // surface, nested boxes above their containers, then the surface's items in
 // the table's order; nullptr for the bare background. The cabin `Picture1`
 // stands with its top at `cabinTop` pixels (it moves; the table holds its
-// start).
-const ControlEntry* controlAt(int x, int y, int cabinTop);
+// start). `x` and `y` are device pixels at `scale`, `cabinTop` is in pixels.
+const ControlEntry* controlAt(int x, int y, int cabinTop, const DisplayScale& scale = {});
 
-// Both pictures must have the same size.
-LookDifference compareLooks(const QImage& expected, const QImage& actual, int cabinTop);
+// Both pictures must have the same size, taken at `scale`.
+LookDifference compareLooks(const QImage& expected, const QImage& actual, int cabinTop,
+                            const DisplayScale& scale = {});
 
 // Chrome is what each platform draws its own way: button bevels and focus
 // marks, the edit box's edge.

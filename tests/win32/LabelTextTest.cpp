@@ -16,17 +16,23 @@ namespace {
 
 // Where ink begins after a gap of at least two blank columns, in one text row
 // band of a label drawn at the window's origin.
-std::vector<int> wordStarts(const Canvas& canvas, const PixelRect& box, int line) {
+std::vector<int> wordStarts(const Canvas& canvas, const PixelRect& box, int line,
+                            const DisplayScale& scale = {}) {
     const COLORREF back = canvas.at(box.left, box.top);
     std::vector<int> starts;
-    int blank = 2;
+    const int gap = scale.isOne() ? 2 : 3;
+    int blank = gap;
     for (int x = box.left; x < box.right(); ++x) {
         bool ink = false;
-        const int top = box.top + line * rasterface::LineHeight;
-        for (int y = top; y < top + rasterface::LineHeight && y < box.bottom(); ++y) {
+        // On a denser screen the face's bars reach down into the next line's
+        // first rows, which hold no glyph of their own.
+        const int top = box.top + scale.length(line * rasterface::LineHeight) +
+                        (scale.isOne() ? 0 : scale.length(2));
+        const int bottom = box.top + scale.length((line + 1) * rasterface::LineHeight);
+        for (int y = top; y < bottom && y < box.bottom(); ++y) {
             ink = ink || canvas.at(x, y) != back;
         }
-        if (ink && blank >= 2) {
+        if (ink && blank >= gap) {
             starts.push_back(x);
         }
         blank = ink ? 0 : blank + 1;
@@ -34,41 +40,56 @@ std::vector<int> wordStarts(const Canvas& canvas, const PixelRect& box, int line
     return starts;
 }
 
-std::vector<std::vector<int>> columnsOf(const ControlEntry& label, const WindowFonts& fonts) {
-    Canvas canvas(415, 448, RGB(255, 0, 255));
-    paintLabel(canvas.dc(), label, fonts);
-    const PixelRect box = pixelBounds(label);
+std::vector<std::vector<int>> columnsOf(const ControlEntry& label, const WindowFonts& fonts,
+                                        const DisplayScale& scale = {}) {
+    Canvas canvas(scale.length(415), scale.length(448), RGB(255, 0, 255));
+    paintLabel(canvas.dc(), label, fonts, scale);
+    const PixelRect box = scale.rect(pixelBounds(label));
     std::vector<std::vector<int>> lines;
-    for (int line = 0; line * rasterface::LineHeight < box.height; ++line) {
-        lines.push_back(wordStarts(canvas, box, line));
+    for (int line = 0; line * rasterface::LineHeight < pixelBounds(label).height; ++line) {
+        lines.push_back(wordStarts(canvas, box, line, scale));
     }
     return lines;
+}
+
+// The legends drawn with `fonts` at `scale` against the raster face at 96
+// dpi: the first line is words, not a diagram; the rest are columns of "x",
+// "|" and bit numbers, which must stand at the raster face's, scaled, within
+// `slack` pixels.
+void expectRasterColumns(const WindowFonts& fonts, const DisplayScale& scale, int slack) {
+    const WindowFonts raster;
+    ASSERT_TRUE(raster.isRasterFace());
+    for (const char* name : {"Label5", "Label12"}) {
+        const ControlEntry* label = findControl({name});
+        ASSERT_NE(label, nullptr);
+        const auto want = columnsOf(*label, raster);
+        const auto got = columnsOf(*label, fonts, scale);
+        ASSERT_EQ(got.size(), want.size());
+        for (std::size_t line = 1; line < want.size(); ++line) {
+            ASSERT_EQ(got[line].size(), want[line].size()) << name << " line " << line;
+            for (std::size_t i = 0; i < want[line].size(); ++i) {
+                EXPECT_LE(std::abs(got[line][i] - scale.edge(want[line][i])), slack)
+                    << name << " line " << line << " word " << i;
+            }
+        }
+    }
 }
 
 } // namespace
 
 TEST(LabelText, AnotherFaceKeepsTheLegendsColumns) {
-    const WindowFonts raster;
-    const WindowFonts other(L"Tahoma");
-    ASSERT_TRUE(raster.isRasterFace());
+    const WindowFonts other(DisplayScale(), L"Tahoma");
     ASSERT_FALSE(other.isRasterFace());
+    expectRasterColumns(other, DisplayScale(), 1);
+}
 
-    for (const char* name : {"Label5", "Label12"}) {
-        const ControlEntry* label = findControl({name});
-        ASSERT_NE(label, nullptr);
-        const auto want = columnsOf(*label, raster);
-        const auto got = columnsOf(*label, other);
-        ASSERT_EQ(got.size(), want.size());
-        // The first line is words, not a diagram; the rest are columns of
-        // "x", "|" and bit numbers.
-        for (std::size_t line = 1; line < want.size(); ++line) {
-            ASSERT_EQ(got[line].size(), want[line].size()) << name << " line " << line;
-            for (std::size_t i = 0; i < want[line].size(); ++i) {
-                EXPECT_LE(std::abs(got[line][i] - want[line][i]), 1)
-                    << name << " line " << line << " word " << i;
-            }
-        }
-    }
+// At twice the density the scalable face stands in, and the legends' columns
+// are the raster face's, doubled.
+TEST(LabelText, AtTwiceTheDensityTheColumnsAreDoubled) {
+    const DisplayScale twice(2.0);
+    const WindowFonts scaled(twice);
+    EXPECT_FALSE(scaled.isRasterFace());
+    expectRasterColumns(scaled, twice, 2);
 }
 
 TEST(LabelText, PortLabelsAreUnderlinedOnTheRowUnderTheGlyphs) {
@@ -76,7 +97,7 @@ TEST(LabelText, PortLabelsAreUnderlinedOnTheRowUnderTheGlyphs) {
     ASSERT_NE(label, nullptr);
     const PixelRect box = pixelBounds(*label);
     for (const wchar_t* face : {WindowFonts::RasterFaceName, L"Tahoma"}) {
-        const WindowFonts fonts(face);
+        const WindowFonts fonts(DisplayScale(), face);
         Canvas canvas(415, 448, RGB(255, 0, 255));
         paintLabel(canvas.dc(), *label, fonts);
         const COLORREF text = GetSysColor(COLOR_BTNTEXT);

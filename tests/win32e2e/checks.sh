@@ -10,9 +10,13 @@ finish() {
 
 panel_table=$build/tests/win32e2e/table/panel-table
 [ -x "$panel_table" ] || { echo "missing $panel_table: build first" >&2; exit 1; }
-"$panel_table" rects >"$session_dir/rects"
+# The display scale of the session (PELMO_DPI, 96 by default) as a device
+# pixel ratio, and a length in pixels at 96 dpi scaled as the windows scale it.
+display_ratio=$(awk -v d="${PELMO_DPI:-96}" 'BEGIN { print d / 96 }')
+scaled() { awk -v n="$1" -v r="$display_ratio" 'BEGIN { print int(n * r + 0.5) }'; }
+"$panel_table" --ratio "$display_ratio" rects >"$session_dir/rects"
 
-# X Y W H of a control, in client pixels.
+# X Y W H of a control, in client (device) pixels.
 control_rect() {
     awk -v n="$1" '$1 == n { print $3, $4, $5, $6; found = 1 } END { exit !found }' \
         "$session_dir/rects"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Everything under Wine in an X server after the unit tests: the exe end to
 # end, against port-file faults, its look against the Qt panel's, and the
-# pairing of the Linux panel with a Windows reader. Runs all three and fails if any failed.
+# pairing of the Linux panel with a Windows reader; the end to end and the
+# look again at each display scale, and the window moved between densities.
+# Runs them all and fails if any failed.
 #
 #   tests/win32e2e/run-all.sh BUILD BUILD_WIN
 set -uo pipefail
@@ -12,6 +14,15 @@ for test in run-e2e run-faults run-look run-pairing; do
     echo "=== $test"
     "$here/$test.sh" "$@" || failed+=("$test")
 done
+# The same at 125, 150 and 200 %, then a move between densities.
+for dpi in 120 144 192; do
+    for test in run-e2e run-look; do
+        echo "=== $test at $dpi dpi"
+        PELMO_DPI=$dpi "$here/$test.sh" "$@" || failed+=("$test@$dpi")
+    done
+done
+echo "=== run-dpichange"
+"$here/run-dpichange.sh" "$@" || failed+=(run-dpichange)
 if [ ${#failed[@]} -gt 0 ]; then
     echo "failed: ${failed[*]}"
     exit 1

@@ -6,6 +6,8 @@
 #
 #   tests/win32e2e/run-e2e.sh BUILD BUILD_WIN
 #
+# PELMO_DPI=120 (144, 192...) runs it all at that display scale.
+#
 # Time limits here are generous bounds that only a hang would miss; the
 # measured times are printed.
 set -euo pipefail
@@ -30,7 +32,7 @@ rm -rf "$port"
 
 # The digit as the Qt panel shows it at each floor.
 for f in 0 1 2 3 4 5; do
-    "$snapshot" "$session_dir/qt$f.png" "$f"
+    qt_snapshot "$session_dir/qt$f.png" "$f"
 done
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }

@@ -8,7 +8,10 @@
 #   Debian's Wine leaves empty: without them "MS Sans Serif" silently becomes
 #   another face and every label breaks differently;
 # - wine_temp_dir prints the prefix's temporary folder as Wine itself reports
-#   it, as a Unix path.
+#   it, as a Unix path;
+# - with PELMO_DPI set to another density than 96, the prefix is a copy of
+#   that one, BUILD_WIN/wine-prefix-DPI, whose "LogPixels" says so (as
+#   winecfg's screen resolution sets it), with its wineserver restarted.
 
 wine_build=$(cd "$1" && pwd)
 export WINEPREFIX=$wine_build/wine-prefix
@@ -21,6 +24,27 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
 ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+
+# wine_dpi_prefix DPI: prints the prefix of that density, made first if need be.
+wine_dpi_prefix() {
+    local base=$wine_build/wine-prefix dir=$wine_build/wine-prefix-$1
+    if [ "$1" = 96 ]; then
+        echo "$base"
+        return 0
+    fi
+    if [ ! -f "$dir/system.reg" ]; then
+        (WINEPREFIX=$base wineserver -w 2>/dev/null || true)
+        cp -a "$base" "$dir"
+    fi
+    (unset DISPLAY
+     export WINEPREFIX=$dir
+     wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+     wineserver -k 2>/dev/null || true
+     wineserver -w 2>/dev/null || true)
+    echo "$dir"
+}
+
+WINEPREFIX=$(wine_dpi_prefix "${PELMO_DPI:-96}")
 
 # The temporary folder Windows programs in the prefix are given.
 wine_temp_dir() {

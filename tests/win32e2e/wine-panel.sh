@@ -3,9 +3,15 @@
 # the panel's own lamp templates and the Qt panel's pictures.
 
 title="  Pelmo  Lift"
-# The cabin's top, in client pixels, standing at floors 0 to 5.
-floor_top=(304 240 184 128 72 16)
+# The cabin's top standing at floors 0 to 5, in pixels at 96 dpi and in
+# client pixels at the session's scale.
+floor_top_96=(304 240 184 128 72 16)
+floor_top=()
+for t in "${floor_top_96[@]}"; do floor_top+=("$(scaled "$t")"); done
+client_size="$(scaled 415)x$(scaled 448)"
 cabin=($(control_rect Picture1))
+# Pictures of the Qt panel at the session's scale.
+qt_snapshot() { "$snapshot" --ratio "$display_ratio" "$@"; }
 
 # Starts the exe; sets $panel_pid, $window and $origin (the client area's
 # top-left corner on the screen).
@@ -15,8 +21,11 @@ start_panel() {
     on_exit "kill $panel_pid 2>/dev/null || true"
     window=$(wait_for_window --name "^${title}\$") || exit 1
     origin=($(wine "$wine_probe" client "$title" | tr -d '\r'))
-    [ "${origin[2]:-}x${origin[3]:-}" = 415x448 ] ||
-        fail "client area ${origin[2]:-?}x${origin[3]:-?}, not 415x448"
+    if [ "${origin[2]:-}x${origin[3]:-}" = "$client_size" ]; then
+        pass "client area $client_size at $display_ratio times 96 dpi"
+    else
+        fail "client area ${origin[2]:-?}x${origin[3]:-?}, not $client_size"
+    fi
 }
 
 cabin_top() { wine "$wine_probe" top "$title" "${cabin[0]}" "${cabin[2]}" "${cabin[3]}" | tr -d '\r'; }
@@ -49,16 +58,17 @@ keep_picture() {
 
 # Takes a picture of the client area into $1.
 client_shot() {
-    import -window root -crop "415x448+${origin[0]}+${origin[1]}" +repage "$1"
+    import -window root -crop "${client_size}+${origin[0]}+${origin[1]}" +repage "$1"
 }
 
 # A fingerprint of a control's pixels in a picture of the client area; a
-# lamp's last column is left out, since the lamp templates in the legend
-# overlap their right-hand neighbours by one pixel.
+# lamp's last column (two device pixels on a denser screen) is left out,
+# since the lamp templates in the legend overlap their right-hand neighbours
+# by one pixel.
 pixels_of() { # picture control
     local r
     r=($(control_rect "$2"))
-    [[ $2 == Picture2* ]] && r[2]=$((r[2] - 1))
+    [[ $2 == Picture2* ]] && r[2]=$((r[2] - ($(scaled 1) > 1 ? 2 : 1)))
     convert "$1" -crop "${r[2]}x${r[3]}+${r[0]}+${r[1]}" +repage rgb:- | md5sum
 }
 
@@ -117,7 +127,7 @@ check_at_rest() {
 # Qt panel shows them at start-up.
 check_lamps_before_first_travel() {
     local start=$session_dir/qtstart.png
-    "$snapshot" "$start"
+    qt_snapshot "$start"
     client_shot "$session_dir/start.png"
     check_lamps "$session_dir/start.png" "the lamps show their start-up pictures" \
         "Picture2(20)=$start" "Picture2(21)=$start" "Picture2(22)=$start" \
@@ -150,14 +160,16 @@ check_slide_to_fifth() {
     check_lamps "$session_dir/travel.png" "during the travel every lamp is red" \
         "Picture2(9)" "Picture2(9)" "Picture2(9)" "Picture2(9)" "Picture2(9)" "Picture2(9)"
     wait "$track_pid" || true
-    tr -d '\r' <"$track" | awk -v first="${floor_top[0]}" -v last="${floor_top[5]}" '
+    # The cabin moves a pixel at 96 dpi at a time, whatever the scale.
+    tr -d '\r' <"$track" | awk -v steps="$((floor_top_96[0] - floor_top_96[5]))" \
+        -v last="${floor_top[5]}" '
         $1 == "byte" { start = $2 }
         $1 == "top" { if (n++ && $3 >= prev) back = 1; if (n > 2 && $2 - t > gap) gap = $2 - t
                       prev = $3; t = $2 }
         END {
             d = t - start
             printf "travel %d positions, %.0f ms, longest gap %.1f ms\n", n, d, gap
-            ok = prev == last && !back && n >= (first - last) / 2 && d >= 4800 * 0.97 && d <= 9600
+            ok = prev == last && !back && n >= steps / 2 && d >= 4800 * 0.97 && d <= 9600
             exit !ok
         }' >"$session_dir/slide" && status=0 || status=$?
     if [ "$status" -eq 0 ]; then

@@ -42,6 +42,14 @@ int main(int argc, char** argv) {
 
         const IconArt icon = portraitIcon();
         writeFile(folder / "icon.ico", encodeIco8(icon.image, icon.masked));
+        // The Windows program's icon: the drawing at the sizes Windows asks for
+        // from 100 % to 200 % (small icons 16 to 32, large ones 32 to 64).
+        std::vector<IconImage> sizes;
+        const IconImage design{icon.image, icon.masked};
+        for (int size : {32, 16, 20, 24, 40, 48, 64}) {
+            sizes.push_back(size == 32 ? design : scaledIcon(design, size));
+        }
+        writeFile(folder / "icon-windows.ico", encodeIco8(sizes));
         writeFile(folder / "lamp-white.gif", encodeGif(whiteLamp()));
         writeFile(folder / "lamp-red.gif", encodeGif(redLamp()));
         writeFile(folder / "lamp-blue.gif", encodeGif(blueLamp()));

@@ -1,10 +1,13 @@
-// pelmo-snapshot [--system-colours C0,C5,C8,C15,C18] OUT.png [FLOOR]
+// pelmo-snapshot [--system-colours C0,C5,C8,C15,C18] [--ratio R] OUT.png [FLOOR]
 // Renders the panel as it opens, or, given a floor, after the cabin has
 // travelled there, and saves it as a PNG. Runs without a screen.
 //
 // --system-colours paints with the given system colours 0, 5, 8, 15 and 18,
 // each RRGGBB in hex, instead of the palette's: the panel as another platform
 // colours it, for comparing the two pixel by pixel.
+//
+// --ratio renders at device pixel ratio R (1.25, 1.5, 2...), as on a screen
+// scaled by that much; the picture is in device pixels.
 
 #include "PanelSnapshot.h"
 #include "SystemColours.h"
@@ -21,19 +24,34 @@
 int main(int argc, char* argv[]) {
     const char* program = argv[0];
     std::optional<SystemColours> colours;
-    if (argc > 2 && std::strcmp(argv[1], "--system-colours") == 0) {
-        colours = SystemColours::parse(argv[2]);
-        if (!colours) {
-            std::fprintf(stderr, "--system-colours takes five RRGGBB, separated by commas\n");
-            return 2;
+    const char* ratio = nullptr;
+    while (argc > 2 && argv[1][0] == '-') {
+        if (std::strcmp(argv[1], "--system-colours") == 0) {
+            colours = SystemColours::parse(argv[2]);
+            if (!colours) {
+                std::fprintf(stderr, "--system-colours takes five RRGGBB, separated by commas\n");
+                return 2;
+            }
+        } else if (std::strcmp(argv[1], "--ratio") == 0) {
+            ratio = argv[2];
+            if (std::atof(ratio) <= 0) {
+                std::fprintf(stderr, "--ratio takes a number above 0\n");
+                return 2;
+            }
+        } else {
+            break;
         }
         argc -= 2;
         argv += 2;
     }
     if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: %s [--system-colours C0,C5,C8,C15,C18] OUT.png [FLOOR]\n",
+        std::fprintf(stderr,
+                     "usage: %s [--system-colours C0,C5,C8,C15,C18] [--ratio R] OUT.png [FLOOR]\n",
                      program);
         return 2;
+    }
+    if (ratio) {
+        qputenv("QT_SCALE_FACTOR", ratio);
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1;

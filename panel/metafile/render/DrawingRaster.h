@@ -10,6 +10,6 @@ QSize drawingPixelSize(const Drawing& drawing);
 
 // The drawing on a transparent image of its natural size times
 // `devicePixelRatio`, which the image carries, so it is drawn at the logical
-// size and stays sharp on dense screens. At ratio 1 these are the pixels GDI
-// would set; at other ratios Qt fills the polygons, without anti-aliasing.
+// size and stays sharp on dense screens: the pixels GDI would set drawing it
+// at that size, as the Windows panel draws it there too.
 QImage rasteriseDrawing(const Drawing& drawing, double devicePixelRatio = 1.0);

@@ -19,6 +19,10 @@
 //                                 as it was), then "code V T" when byte 55
 //                                 first reads non-zero T ms after the release,
 //                                 or "no code" after WAIT ms
+//   wine-probe dpi TITLE DPI      tells the window it is now on a screen of
+//                                 DPI dots per inch, as Windows does when it
+//                                 moves to another monitor (WM_DPICHANGED,
+//                                 suggesting its present frame)
 //
 // Exit status 1 when the asked-for thing is not there.
 #include <windows.h>
@@ -95,8 +99,10 @@ BOOL CALLBACK matchChild(HWND child, LPARAM data) {
     RECT r{};
     GetWindowRect(child, &r);
     MapWindowPoints(HWND_DESKTOP, query->parent, reinterpret_cast<POINT*>(&r), 2);
+    // On a screen of fractional scale the cabin's height changes by a device
+    // pixel with the rounding of its edges as it moves.
     if (r.left == query->x && r.right - r.left == query->width &&
-        r.bottom - r.top == query->height) {
+        std::abs((r.bottom - r.top) - query->height) <= 1) {
         query->found = child;
         return FALSE;
     }
@@ -212,6 +218,37 @@ int track(const char* title, int x, int width, int height, int finalTop, int lim
     return lastTop == finalTop ? 0 : 1;
 }
 
+// The message carries a pointer to the suggested frame, which Windows does not
+// carry across to another process: the frame is written into the panel's
+// own memory first.
+int sendDpi(const char* title, int dpi) {
+    HWND window = FindWindowA(nullptr, title);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    HANDLE process = window != nullptr && dpi > 0
+                         ? OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid)
+                         : nullptr;
+    if (process == nullptr) {
+        return 1;
+    }
+    RECT suggested{};
+    GetWindowRect(window, &suggested);
+    void* remote = VirtualAllocEx(process, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE,
+                                  PAGE_READWRITE);
+    int status = 1;
+    if (remote != nullptr &&
+        WriteProcessMemory(process, remote, &suggested, sizeof suggested, nullptr)) {
+        SendMessageW(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(remote));
+        status = 0;
+    }
+    if (remote != nullptr) {
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -233,9 +270,11 @@ int main(int argc, char* argv[]) {
     } else if (command == "track" && argc == 8) {
         status = track(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
                        std::atoi(argv[6]), std::atoi(argv[7]));
+    } else if (command == "dpi" && argc == 4) {
+        status = sendDpi(argv[2], std::atoi(argv[3]));
     } else {
         std::fprintf(stderr, "usage: wine-probe temp|port|colours|client TITLE|"
-                             "top TITLE X W H|track TITLE X W H TOP MS|hold MS WAIT\n");
+                             "top TITLE X W H|track TITLE X W H TOP MS|hold MS WAIT|dpi TITLE DPI\n");
         return 2;
     }
     std::fflush(stdout);
