@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Colour.h"
-#include "ControlId.h"
+#include "ControlNames.h"
 #include "TwipsPerPixel.h"
 
 #include <optional>
@@ -58,7 +58,7 @@ struct ControlEntry {
     ControlSettings settings{};
 };
 
-inline constexpr ControlId Form1{"Form1"};
+using controls::Form1;
 
 struct WindowSettings {
     std::string_view caption{};

@@ -1,22 +1,12 @@
 #include "LiftPanel.h"
 
+#include "ControlNames.h"
 #include "PortFile.h"
 
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-constexpr int RedLampTemplate = 9;
-constexpr int BlueLampTemplate = 10;
-constexpr int WhiteLampTemplate = 11;
-constexpr int FirstLamp = 20;
-
-ControlId picture2(int index) {
-    return {"Picture2", index};
-}
-
-} // namespace
+using controls::lamp;
 
 LiftPanel::LiftPanel(PanelView& view, const MonotonicClock& clock, PortWriter writePort)
     : view_(view)
@@ -38,7 +28,7 @@ void LiftPanel::Timer1_Timer() {
             s.CurrentFloor = static_cast<std::int16_t>(f);
         }
     }
-    view_.takePicture({"d", 0}, {"dig", s.CurrentFloor});
+    view_.takePicture(controls::FloorDigit, controls::digit(s.CurrentFloor));
 
     for (int f = 0; f < FloorCount; ++f) {
         if (s.Request[f] == 1) {
@@ -111,8 +101,8 @@ void LiftPanel::MoveCabin() {
     }
     const std::int16_t step = s.CurrentFloor > target ? 1 : -1;
 
-    for (int k = FirstLamp; k < FirstLamp + FloorCount; ++k) {
-        view_.takePicture(picture2(k), picture2(RedLampTemplate));
+    for (int f = 0; f < FloorCount; ++f) {
+        view_.takePicture(lamp(f), controls::RedLamp);
     }
 
     travel_.emplace(Travel{CabinTravel(*s.FloorTop[s.CurrentFloor], *s.FloorTop[target], step),
@@ -161,10 +151,10 @@ void LiftPanel::finishTravel() {
     travel_.reset();
     codeOwed_ = false; // a port still unwritable: the next tick writes 0 anyway
 
-    for (int k = FirstLamp; k < FirstLamp + FloorCount; ++k) {
-        view_.takePicture(picture2(k), picture2(WhiteLampTemplate));
+    for (int f = 0; f < FloorCount; ++f) {
+        view_.takePicture(lamp(f), controls::WhiteLamp);
     }
-    view_.takePicture(picture2(FirstLamp + target), picture2(BlueLampTemplate));
+    view_.takePicture(lamp(target), controls::BlueLamp);
     state_.Request.fill(0);
 
     finishTick();

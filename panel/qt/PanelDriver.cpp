@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr ControlId Timer1{"Timer1"};
-constexpr ControlId Timer2{"Timer2"};
+using controls::Timer1;
+using controls::Timer2;
 
 } // namespace
 

@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr ControlId Picture1{"Picture1"};
-constexpr ControlId Timer2{"Timer2"};
+using controls::Picture1;
+using controls::Timer2;
 
 QString accessibleCallName(int index) {
     return index < 6 ? QStringLiteral("Call floor %1").arg(index)
@@ -48,8 +48,8 @@ PanelWindow::~PanelWindow() = default;
 
 void PanelWindow::createControl(const ControlEntry& entry) {
     const ControlSettings& s = entry.settings;
-    const Key key = keyOf(entry.id);
-    QWidget* container = entry.container == Form1 ? this : widgets_.at(keyOf(entry.container));
+    const ControlId key = entry.id;
+    QWidget* container = entry.container == Form1 ? this : widgets_.at(entry.container);
     QWidget* widget = nullptr;
 
     switch (entry.kind) {
@@ -121,17 +121,17 @@ void PanelWindow::stackAndOrder() {
 }
 
 QWidget* PanelWindow::control(ControlId id) const {
-    const auto it = widgets_.find(keyOf(id));
+    const auto it = widgets_.find(id);
     return it == widgets_.end() ? nullptr : it->second;
 }
 
 PictureRef PanelWindow::pictureOf(ControlId id) const {
-    const auto it = pictures_.find(keyOf(id));
+    const auto it = pictures_.find(id);
     return it == pictures_.end() ? nullptr : it->second;
 }
 
 QTimer* PanelWindow::timer(ControlId id) const {
-    const auto it = timers_.find(keyOf(id));
+    const auto it = timers_.find(id);
     return it == timers_.end() ? nullptr : it->second;
 }
 
@@ -144,8 +144,8 @@ void PanelWindow::setCabinTop(int twips) {
 }
 
 void PanelWindow::takePicture(ControlId to, ControlId from) {
-    const auto source = pictures_.find(keyOf(from));
-    const auto target = pictures_.find(keyOf(to));
+    const auto source = pictures_.find(from);
+    const auto target = pictures_.find(to);
     if (source == pictures_.end() || target == pictures_.end() ||
         target->second == source->second) {
         return;

@@ -67,12 +67,9 @@ private:
     // Gives every child widget the look's colours.
     void applyColours();
 
-    using Key = std::pair<std::string_view, int>;
-    static Key keyOf(ControlId id) { return {id.name, id.index}; }
-
-    std::map<Key, QWidget*> widgets_;
-    std::map<Key, PictureRef> pictures_;
-    std::map<Key, QTimer*> timers_;
+    std::map<ControlId, QWidget*> widgets_;
+    std::map<ControlId, PictureRef> pictures_;
+    std::map<ControlId, QTimer*> timers_;
     QLineEdit* text1_ = nullptr;
     QWidget* cabin_ = nullptr;
     int cabinTopTwips_ = 0;

@@ -72,7 +72,7 @@ void ChildControls::rescale(const PictureStore& before, const PictureStore& pict
 void ChildControls::create(const ControlEntry& entry, HWND form, const PictureStore& pictures,
                            HFONT font, const DisplayScale& scale) {
     const ControlSettings& s = entry.settings;
-    const Key key = keyOf(entry.id);
+    const ControlId key = entry.id;
     HWND container = entry.container == Form1 ? form : window(entry.container);
     const RECT r = rectOf(entry, scale);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(form, GWLP_HINSTANCE));
@@ -132,17 +132,17 @@ void ChildControls::orderTabStops() {
 }
 
 HWND ChildControls::window(ControlId id) const {
-    const auto it = windows_.find(keyOf(id));
+    const auto it = windows_.find(id);
     return it == windows_.end() ? nullptr : it->second;
 }
 
 const PanelPicture* ChildControls::picture(ControlId id) const {
-    const auto it = pictures_.find(keyOf(id));
+    const auto it = pictures_.find(id);
     return it == pictures_.end() ? nullptr : it->second;
 }
 
 void ChildControls::setPicture(ControlId id, const PanelPicture* picture) {
-    const auto it = pictures_.find(keyOf(id));
+    const auto it = pictures_.find(id);
     if (it == pictures_.end()) {
         return;
     }

@@ -15,9 +15,6 @@
 // Also what each picture box and image shows at creation.
 class ChildControls {
 public:
-    using Key = std::pair<std::string_view, int>;
-    static Key keyOf(ControlId id) { return {id.name, id.index}; }
-
     // Child window identifiers: the control's creation number plus this.
     static constexpr int FirstChildId = 1000;
 
@@ -46,6 +43,6 @@ private:
                 const DisplayScale& scale);
     void orderTabStops();
 
-    std::map<Key, HWND> windows_;
-    std::map<Key, const PanelPicture*> pictures_;
+    std::map<ControlId, HWND> windows_;
+    std::map<ControlId, const PanelPicture*> pictures_;
 };

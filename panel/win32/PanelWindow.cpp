@@ -14,9 +14,10 @@
 
 namespace {
 
-constexpr ControlId Picture1{"Picture1"};
-constexpr ControlId Timer1{"Timer1"};
-constexpr ControlId Timer2{"Timer2"};
+using controls::Picture1;
+using controls::Text1;
+using controls::Timer1;
+using controls::Timer2;
 
 // Posted to itself on creation: the call buttons get their accessible names
 // once the window is on the screen, so that loading the accessibility
@@ -125,7 +126,7 @@ void PanelWindow::takePicture(ControlId to, ControlId from) {
 }
 
 void PanelWindow::setText1(const std::string& text) {
-    HWND edit = control({"Text1"});
+    HWND edit = control(Text1);
     if (!edit) {
         return;
     }
@@ -243,7 +244,7 @@ void PanelWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 HBRUSH PanelWindow::OnCtlColorEdit(HDC dc) {
-    const ControlEntry* entry = findControl({"Text1"});
+    const ControlEntry* entry = findControl(Text1);
     SetTextColor(dc, toColorRef(entry ? entry->settings.fore.value_or(WindowText) : WindowText));
     SetBkColor(dc, toColorRef(TextBoxBack));
     return editBack_;
