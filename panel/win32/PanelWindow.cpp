@@ -16,7 +16,6 @@ namespace {
 
 using controls::Picture1;
 using controls::Text1;
-using controls::Timer1;
 using controls::Timer2;
 
 // Posted to itself on creation: the call buttons get their accessible names
@@ -45,8 +44,9 @@ PanelWindow::PanelWindow(HWND window)
     , pictures_(std::make_unique<PictureStore>(instanceOf(window), scale_))
     , fonts_(std::make_unique<WindowFonts>(scale_))
     , editBack_(CreateSolidBrush(toColorRef(TextBoxBack)))
-    , panel_(*this, clock_)
-    , frames_(window, WM_CABIN_FRAME) {}
+    , panel_(*this, clock_, findControl(Picture1)->top)
+    , frames_(window, WM_CABIN_FRAME)
+    , driver_(panel_, frames_) {}
 
 PanelWindow::~PanelWindow() {
     DeleteObject(editBack_);
@@ -93,7 +93,6 @@ HWND PanelWindow::create(HINSTANCE instance) {
 // --- PanelView ---------------------------------------------------------------
 
 void PanelWindow::setCabinTop(int twips) {
-    cabinTopTwips_ = twips;
     HWND cabin = control(Picture1);
     if (!cabin) {
         return;
@@ -138,9 +137,8 @@ void PanelWindow::setText1(const std::string& text) {
 }
 
 void PanelWindow::setTimer2Interval(int milliseconds) {
-    const ControlEntry* entry = findControl(Timer2);
-    if (entry && milliseconds != timer2Interval_) {
-        timer2Interval_ = milliseconds;
+    // The same id: the running timer takes the new interval from now on.
+    if (const ControlEntry* entry = findControl(Timer2)) {
         SetTimer(hwnd_, timerId(*entry), static_cast<UINT>(milliseconds), nullptr);
     }
 }
@@ -183,15 +181,9 @@ void PanelWindow::OnCreate() {
     }
     children_ = std::make_unique<ChildControls>(hwnd_, *pictures_, fonts_->window(), scale_);
     PostMessageW(hwnd_, WM_NAME_CONTROLS, 0, 0);
-    if (const ControlEntry* cabin = findControl(Picture1)) {
-        cabinTopTwips_ = cabin->top;
-    }
     for (const ControlEntry& entry : controlTable()) {
         if (entry.kind == ControlKind::Timer) {
             SetTimer(hwnd_, timerId(entry), static_cast<UINT>(entry.settings.intervalMs), nullptr);
-            if (entry.id == Timer2) {
-                timer2Interval_ = entry.settings.intervalMs;
-            }
         }
     }
 }
@@ -201,15 +193,8 @@ void PanelWindow::OnNameControls() {
 }
 
 void PanelWindow::OnTimer(UINT id) {
-    const ControlEntry* entry = ChildControls::entryOfChildId(static_cast<int>(id));
-    if (!entry) {
-        return;
-    }
-    if (entry->id == Timer1) {
-        panel_.Timer1_Timer();
-        followTravel();
-    } else if (entry->id == Timer2) {
-        panel_.Timer2_Timer();
+    if (const ControlEntry* entry = ChildControls::entryOfChildId(static_cast<int>(id))) {
+        driver_.tick(entry->id);
     }
 }
 
@@ -217,22 +202,12 @@ void PanelWindow::OnCommand(int id, UINT code) {
     const ControlEntry* entry = ChildControls::entryOfChildId(id);
     if (entry && entry->kind == ControlKind::PushButton &&
         (code == BN_CLICKED || code == BN_DOUBLECLICKED)) {
-        panel_.Command1_Click(static_cast<std::int16_t>(entry->id.index));
+        driver_.click(entry->id.index);
     }
 }
 
 void PanelWindow::OnFrame() {
-    panel_.advanceTravel();
-    followTravel();
-}
-
-// Wake when the cabin is due a whole pixel further: every wake moves it.
-void PanelWindow::followTravel() {
-    if (panel_.travelling()) {
-        frames_.arm(panel_.untilAhead(TwipsPerPixel));
-    } else {
-        frames_.cancel();
-    }
+    driver_.wake();
 }
 
 void PanelWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -275,7 +250,7 @@ void PanelWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
     children_->rescale(*pictures_, *pictures, fonts->window(), scale_);
     fonts_ = std::move(fonts);
     pictures_ = std::move(pictures);
-    setCabinTop(cabinTopTwips_);
+    setCabinTop(panel_.state().Picture1Top);
     // The caption's and the task bar's icons at the new density's sizes.
     const HINSTANCE instance = instanceOf(hwnd_);
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG,

@@ -3,6 +3,7 @@
 #include "ChildControls.h"
 #include "DisplayScale.h"
 #include "FrameTimer.h"
+#include "LiftDriver.h"
 #include "LiftPanel.h"
 #include "MonotonicClock.h"
 #include "PanelPicture.h"
@@ -15,7 +16,7 @@
 #include <string>
 
 // `Form1`: the panel window, built from the control table, with the panel
-// behind it. Buttons, picture boxes and the text box are child windows;
+// and its driver behind it. Buttons, picture boxes and the text box are child windows;
 // labels, lines, shapes and images are painted on the window's own surface.
 // The instance belongs to its window (GWLP_USERDATA) and goes with it.
 class PanelWindow final : public PanelView {
@@ -29,7 +30,6 @@ public:
     static PanelWindow* of(HWND window);
 
     // PanelView
-    int cabinTop() const override { return cabinTopTwips_; }
     void setCabinTop(int twips) override;
     void takePicture(ControlId to, ControlId from) override;
     void setText1(const std::string& text) override;
@@ -39,7 +39,6 @@ public:
     HWND control(ControlId id) const { return children_->window(id); }
     // What a picture box or image shows now.
     const PanelPicture* pictureOf(ControlId id) const { return children_->picture(id); }
-    int timer2Interval() const { return timer2Interval_; }
     const LiftPanel& panel() const { return panel_; }
     // The scale the window is drawn at: its screen's density against 96 dpi.
     const DisplayScale& scale() const { return scale_; }
@@ -68,7 +67,6 @@ public:
     void OnDpiChanged(UINT dpi, const RECT& suggested);
 
 private:
-    void followTravel();
     // The client area's size at the window's scale, keeping its top-left
     // corner at `left`, `top`.
     void sizeClient(int left, int top);
@@ -80,11 +78,10 @@ private:
     std::unique_ptr<ChildControls> children_;
     HBRUSH editBack_;
     HWND focus_ = nullptr; // the child that had the focus when the window lost it
-    int cabinTopTwips_ = 0;
-    int timer2Interval_ = 0;
     SteadyClock clock_;
     LiftPanel panel_;
     FrameTimer frames_;
+    LiftDriver driver_;
 };
 
 LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
