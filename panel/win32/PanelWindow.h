@@ -22,6 +22,12 @@
 class PanelWindow final : public PanelView {
 public:
     static constexpr const wchar_t* ClassName = L"PelmoLiftPanel";
+    // Posted to itself on creation: the call buttons get their accessible names
+    // once the window is on the screen, so that loading the accessibility
+    // component does not hold up its first appearance.
+    static constexpr UINT WM_NAME_CONTROLS = WM_APP + 1;
+    // Posted by the frame timer when the cabin is due a whole pixel further.
+    static constexpr UINT WM_CABIN_FRAME = WM_APP + 2;
 
     // Creates the window, hidden, with its controls and timers running. COM
     // must be initialised (the pictures are decoded through it).
