@@ -13,7 +13,6 @@ public:
         : window_(window)
         , clock_(clock) {}
 
-    int cabinTop() const override { return window_.cabinTop(); }
     void setCabinTop(int twips) override {
         const auto now = clock_.now();
         if (positions_ == 0) {

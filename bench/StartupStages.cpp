@@ -9,6 +9,8 @@
 // Starts itself again with the clock noted just before exec, so the first
 // stage includes loading the program and its libraries. Prints one line
 // "stage_ms NAME T" per stage and ends after the first paint.
+#include "ControlNames.h"
+#include "ControlTable.h"
 #include "LiftPanel.h"
 #include "MonotonicClock.h"
 #include "PanelDriver.h"
@@ -99,7 +101,7 @@ int main(int argc, char* argv[]) {
     stage("font_registered");
     PanelWindow window;
     SteadyClock clock;
-    LiftPanel panel(window, clock);
+    LiftPanel panel(window, clock, findControl(controls::Picture1)->top);
     PanelDriver driver(window, panel);
     stage("window_built");
     window.installEventFilter(&firstPaint);

@@ -8,13 +8,16 @@
 
 using controls::lamp;
 
-LiftPanel::LiftPanel(PanelView& view, const MonotonicClock& clock, PortWriter writePort)
+LiftPanel::LiftPanel(PanelView& view, const MonotonicClock& clock, int cabinTop,
+                     PortWriter writePort)
     : view_(view)
     , clock_(clock)
-    , writePort_(std::move(writePort)) {}
+    , writePort_(std::move(writePort)) {
+    state_.Picture1Top = static_cast<std::int16_t>(cabinTop);
+}
 
-LiftPanel::LiftPanel(PanelView& view, const MonotonicClock& clock)
-    : LiftPanel(view, clock, portio::TryWritePort) {}
+LiftPanel::LiftPanel(PanelView& view, const MonotonicClock& clock, int cabinTop)
+    : LiftPanel(view, clock, cabinTop, portio::TryWritePort) {}
 
 void LiftPanel::Timer1_Timer() {
     if (travelling()) {
@@ -22,7 +25,7 @@ void LiftPanel::Timer1_Timer() {
     }
     PanelState& s = state_;
 
-    s.CabinTop = static_cast<float>(view_.cabinTop());
+    s.CabinTop = static_cast<float>(s.Picture1Top);
     for (int f = FloorCount - 1; f >= 0; --f) {
         if (s.FloorTop[f] && static_cast<float>(*s.FloorTop[f]) == *s.CabinTop) {
             s.CurrentFloor = static_cast<std::int16_t>(f);
@@ -60,7 +63,16 @@ void LiftPanel::Timer1_Timer() {
 }
 
 void LiftPanel::finishTick() {
-    view_.setTimer2Interval(Timer2IntervalMs);
+    setTimer2Interval();
+}
+
+// The handlers give `Timer2` the same interval every time: only the first
+// changes anything, and nothing waits on its tick.
+void LiftPanel::setTimer2Interval() {
+    if (timer2Interval_ != Timer2IntervalMs) {
+        timer2Interval_ = Timer2IntervalMs;
+        view_.setTimer2Interval(Timer2IntervalMs);
+    }
 }
 
 void LiftPanel::Command1_Click(std::int16_t Index) {
@@ -127,10 +139,12 @@ void LiftPanel::retryOwedCode() {
 void LiftPanel::applyDuePositions() {
     Travel& t = *travel_;
     const int due = t.positions.dueAfter(clock_.now() - t.start);
-    for (; t.applied < due; ++t.applied) {
-        view_.setCabinTop(t.positions.position(t.applied));
-        view_.setTimer2Interval(Timer2IntervalMs);
-        Timer2_Timer();
+    if (t.applied < due) {
+        for (; t.applied < due; ++t.applied) {
+            state_.Picture1Top = t.positions.position(t.applied);
+            view_.setCabinTop(state_.Picture1Top);
+        }
+        setTimer2Interval(); // due at every step; only the first one counts
     }
     if (t.applied == t.positions.positionCount()) {
         finishTravel();

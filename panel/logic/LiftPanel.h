@@ -12,11 +12,13 @@
 #include <optional>
 
 // The panel's behaviour: the poll tick, the call buttons and the cabin travel.
+// The panel keeps the cabin's top itself; the window only shows it.
 //
 // A travel runs inside the tick that starts it. While it runs the panel takes
 // no other event: poll ticks are dropped (not made up later) and clicks wait
 // in order until the travel and its tick have ended. The window keeps living
-// meanwhile; it calls advanceTravel() on every frame until travelling() is false.
+// meanwhile; its driver (LiftDriver) calls advanceTravel() on every frame until
+// travelling() is false.
 //
 // The tick that starts a travel writes the only code the emulated program gets
 // for the call. When that write fails (the file locked for a moment, say), each
@@ -30,8 +32,10 @@ public:
     static constexpr std::int32_t PushedButtonPort = 155;
     static constexpr int Timer2IntervalMs = 50000;
 
-    LiftPanel(PanelView& view, const MonotonicClock& clock, PortWriter writePort);
-    LiftPanel(PanelView& view, const MonotonicClock& clock);
+    // `cabinTop` is where the window puts the cabin when it opens: `Picture1`'s
+    // top in the control table, in twips.
+    LiftPanel(PanelView& view, const MonotonicClock& clock, int cabinTop, PortWriter writePort);
+    LiftPanel(PanelView& view, const MonotonicClock& clock, int cabinTop);
 
     // `Timer1`'s tick: find the cabin's floor, show digit and code, write the
     // code to port 155, and start a travel when a request is pending.
@@ -63,6 +67,8 @@ private:
     void applyDuePositions();
     void finishTravel();
     void finishTick();
+    // Gives `Timer2` the interval the handlers set, unless it has it already.
+    void setTimer2Interval();
     void latchRequest(std::int16_t Index);
 
     PanelView& view_;
@@ -80,4 +86,6 @@ private:
     // The code of the running travel has not reached the port file yet.
     bool codeOwed_ = false;
     std::deque<std::int16_t> waitingClicks_;
+    // Unknown until the handlers first set it: the window's table has its own.
+    std::optional<int> timer2Interval_;
 };

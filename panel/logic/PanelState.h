@@ -11,6 +11,9 @@
 struct PanelState {
     // Unset until the first travel fills it; an unset entry matches no position.
     std::array<std::optional<std::int16_t>, FloorCount> FloorTop{};
+    // `Picture1`'s top in twips, where the window shows the cabin.
+    std::int16_t Picture1Top = 0;
+    // The cabin's top as the poll tick last read it.
     std::optional<float> CabinTop;
     std::int16_t TravelPending = 0;
     std::int16_t CurrentFloor = 0;

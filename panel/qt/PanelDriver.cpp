@@ -1,10 +1,10 @@
 #include "PanelDriver.h"
 
-#include "LiftPanel.h"
 #include "PanelWindow.h"
 
-#include "ControlTable.h"
+#include "ControlNames.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -16,19 +16,17 @@ using controls::Timer2;
 
 PanelDriver::PanelDriver(PanelWindow& window, LiftPanel& panel)
     : window_(window)
-    , panel_(panel) {
+    , driver_(panel, *this) {
     frames_.setTimerType(Qt::PreciseTimer);
     frames_.setSingleShot(true);
-    connect(&frames_, &QTimer::timeout, this, &PanelDriver::onFrame);
-    // Each timer's own ticks go to its own handler.
-    if (QTimer* timer1 = window_.timer(Timer1)) {
-        connect(timer1, &QTimer::timeout, this, &PanelDriver::onTimer1);
-    }
-    if (QTimer* timer2 = window_.timer(Timer2)) {
-        connect(timer2, &QTimer::timeout, this, [this] { panel_.Timer2_Timer(); });
+    connect(&frames_, &QTimer::timeout, this, [this] { driver_.wake(); });
+    for (const ControlId& id : {Timer1, Timer2}) {
+        if (QTimer* timer = window_.timer(id)) {
+            connect(timer, &QTimer::timeout, this, [this, id] { driver_.tick(id); });
+        }
     }
     connect(&window_, &PanelWindow::commandClicked, this,
-            [this](int index) { panel_.Command1_Click(static_cast<std::int16_t>(index)); });
+            [this](int index) { driver_.click(index); });
 }
 
 void PanelDriver::start() {
@@ -39,23 +37,12 @@ void PanelDriver::start() {
     }
 }
 
-void PanelDriver::onTimer1() {
-    panel_.Timer1_Timer();
-    followTravel();
+void PanelDriver::arm(std::chrono::nanoseconds wait) {
+    // Whole milliseconds, rounded up: the wake never comes before the pixel.
+    const auto ms = std::chrono::ceil<std::chrono::milliseconds>(wait).count();
+    frames_.start(static_cast<int>(std::max<long long>(ms, 0)));
 }
 
-void PanelDriver::onFrame() {
-    panel_.advanceTravel();
-    followTravel();
-}
-
-void PanelDriver::followTravel() {
-    if (!panel_.travelling()) {
-        frames_.stop();
-        return;
-    }
-    // Wake when the cabin is due a whole pixel further: every frame moves it.
-    const auto wait =
-        std::chrono::ceil<std::chrono::milliseconds>(panel_.untilAhead(TwipsPerPixel));
-    frames_.start(static_cast<int>(wait.count()));
+void PanelDriver::cancel() {
+    frames_.stop();
 }

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "LiftDriver.h"
+#include "WakeTimer.h"
+
 #include <QObject>
 #include <QTimer>
 
 class LiftPanel;
 class PanelWindow;
 
-// Delivers the window's events to the panel's handlers: clicks, the ticks of
-// `Timer1` and `Timer2`, and, while the cabin travels, a frame whenever the
-// cabin is due one pixel further (every sixtieth of a second), so that it
-// slides at its pace and the window stays alive in between.
-class PanelDriver final : public QObject {
+// The Qt window's side of the panel's driver: hands the ticks of `Timer1` and
+// `Timer2` and the clicks to it, and wakes it with a precise one-shot timer
+// while the cabin travels.
+class PanelDriver final : public QObject, private WakeTimer {
     Q_OBJECT
 public:
     PanelDriver(PanelWindow& window, LiftPanel& panel);
@@ -19,11 +21,11 @@ public:
     void start();
 
 private:
-    void onTimer1();
-    void onFrame();
-    void followTravel();
+    // WakeTimer
+    void arm(std::chrono::nanoseconds wait) override;
+    void cancel() override;
 
     PanelWindow& window_;
-    LiftPanel& panel_;
+    LiftDriver driver_;
     QTimer frames_;
 };

@@ -2,11 +2,14 @@
 
 #include "WindowFont.h"
 
+#include "ControlNames.h"
+#include "ControlTable.h"
+
 PanelStartup::PanelStartup(const ViewBetween& viewBetween) {
     registerWindowFont(); // before the window takes its font
     window_ = std::make_unique<PanelWindow>();
     PanelView& view = viewBetween ? viewBetween(*window_, clock_) : *window_;
-    panel_ = std::make_unique<LiftPanel>(view, clock_);
+    panel_ = std::make_unique<LiftPanel>(view, clock_, findControl(controls::Picture1)->top);
     driver_ = std::make_unique<PanelDriver>(*window_, *panel_);
 }
 

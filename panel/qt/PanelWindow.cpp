@@ -93,7 +93,6 @@ void PanelWindow::createControl(const ControlEntry& entry) {
     widgets_[key] = widget;
     if (entry.id == Picture1) {
         cabin_ = widget;
-        cabinTopTwips_ = entry.top;
     }
 }
 
@@ -136,7 +135,6 @@ QTimer* PanelWindow::timer(ControlId id) const {
 }
 
 void PanelWindow::setCabinTop(int twips) {
-    cabinTopTwips_ = twips;
     const int y = toPixels(twips);
     if (cabin_ && cabin_->y() != y) {
         cabin_->move(cabin_->x(), y);
@@ -166,9 +164,8 @@ void PanelWindow::setText1(const std::string& text) {
 }
 
 void PanelWindow::setTimer2Interval(int milliseconds) {
-    QTimer* t = timer(Timer2);
-    if (t && t->interval() != milliseconds) {
-        t->setInterval(milliseconds);
+    if (QTimer* t = timer(Timer2)) {
+        t->setInterval(milliseconds); // a running timer starts its countdown again
     }
 }
 

@@ -28,7 +28,6 @@ public:
     ~PanelWindow() override;
 
     // PanelView
-    int cabinTop() const override { return cabinTopTwips_; }
     void setCabinTop(int twips) override;
     void takePicture(ControlId to, ControlId from) override;
     void setText1(const std::string& text) override;
@@ -72,7 +71,6 @@ private:
     std::map<ControlId, QTimer*> timers_;
     QLineEdit* text1_ = nullptr;
     QWidget* cabin_ = nullptr;
-    int cabinTopTwips_ = 0;
     std::optional<SystemColours> fixedColours_;
     PanelLook look_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WakeTimer.h"
+
 #include <windows.h>
 
 #include <chrono>
@@ -8,17 +10,17 @@
 // one-shot multimedia timer, precise to the millisecond, that posts a message
 // to the window. Any message loop delivers it, so the cabin keeps moving while
 // the window is dragged or its system menu is open.
-class FrameTimer {
+class FrameTimer final : public WakeTimer {
 public:
     FrameTimer(HWND target, UINT message);
-    ~FrameTimer();
+    ~FrameTimer() override;
     FrameTimer(const FrameTimer&) = delete;
     FrameTimer& operator=(const FrameTimer&) = delete;
 
     // Posts the message `wait` from now (at once when `wait` is not positive),
     // in place of any wake still to come.
-    void arm(std::chrono::nanoseconds wait);
-    void cancel();
+    void arm(std::chrono::nanoseconds wait) override;
+    void cancel() override;
     bool armed() const { return event_ != 0; }
 
     // The delay the timer takes for `wait`: whole milliseconds, rounded up so

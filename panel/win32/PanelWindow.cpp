@@ -8,23 +8,13 @@
 #include "WideText.h"
 #include "WindowDpi.h"
 
-#include <windowsx.h>
-
 #include <string>
 
 namespace {
 
 using controls::Picture1;
 using controls::Text1;
-using controls::Timer1;
 using controls::Timer2;
-
-// Posted to itself on creation: the call buttons get their accessible names
-// once the window is on the screen, so that loading the accessibility
-// component does not hold up its first appearance.
-constexpr UINT WM_NAME_CONTROLS = WM_APP + 1;
-// Posted by the frame timer when the cabin is due a whole pixel further.
-constexpr UINT WM_CABIN_FRAME = WM_APP + 2;
 
 // A fixed-size window with a caption, the system menu and its close box only.
 constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
@@ -45,8 +35,9 @@ PanelWindow::PanelWindow(HWND window)
     , pictures_(std::make_unique<PictureStore>(instanceOf(window), scale_))
     , fonts_(std::make_unique<WindowFonts>(scale_))
     , editBack_(CreateSolidBrush(toColorRef(TextBoxBack)))
-    , panel_(*this, clock_)
-    , frames_(window, WM_CABIN_FRAME) {}
+    , panel_(*this, clock_, findControl(Picture1)->top)
+    , frames_(window, WM_CABIN_FRAME)
+    , driver_(panel_, frames_) {}
 
 PanelWindow::~PanelWindow() {
     DeleteObject(editBack_);
@@ -93,7 +84,6 @@ HWND PanelWindow::create(HINSTANCE instance) {
 // --- PanelView ---------------------------------------------------------------
 
 void PanelWindow::setCabinTop(int twips) {
-    cabinTopTwips_ = twips;
     HWND cabin = control(Picture1);
     if (!cabin) {
         return;
@@ -138,9 +128,8 @@ void PanelWindow::setText1(const std::string& text) {
 }
 
 void PanelWindow::setTimer2Interval(int milliseconds) {
-    const ControlEntry* entry = findControl(Timer2);
-    if (entry && milliseconds != timer2Interval_) {
-        timer2Interval_ = milliseconds;
+    // The same id: the running timer takes the new interval from now on.
+    if (const ControlEntry* entry = findControl(Timer2)) {
         SetTimer(hwnd_, timerId(*entry), static_cast<UINT>(milliseconds), nullptr);
     }
 }
@@ -183,15 +172,9 @@ void PanelWindow::OnCreate() {
     }
     children_ = std::make_unique<ChildControls>(hwnd_, *pictures_, fonts_->window(), scale_);
     PostMessageW(hwnd_, WM_NAME_CONTROLS, 0, 0);
-    if (const ControlEntry* cabin = findControl(Picture1)) {
-        cabinTopTwips_ = cabin->top;
-    }
     for (const ControlEntry& entry : controlTable()) {
         if (entry.kind == ControlKind::Timer) {
             SetTimer(hwnd_, timerId(entry), static_cast<UINT>(entry.settings.intervalMs), nullptr);
-            if (entry.id == Timer2) {
-                timer2Interval_ = entry.settings.intervalMs;
-            }
         }
     }
 }
@@ -201,15 +184,8 @@ void PanelWindow::OnNameControls() {
 }
 
 void PanelWindow::OnTimer(UINT id) {
-    const ControlEntry* entry = ChildControls::entryOfChildId(static_cast<int>(id));
-    if (!entry) {
-        return;
-    }
-    if (entry->id == Timer1) {
-        panel_.Timer1_Timer();
-        followTravel();
-    } else if (entry->id == Timer2) {
-        panel_.Timer2_Timer();
+    if (const ControlEntry* entry = ChildControls::entryOfChildId(static_cast<int>(id))) {
+        driver_.tick(entry->id);
     }
 }
 
@@ -217,22 +193,12 @@ void PanelWindow::OnCommand(int id, UINT code) {
     const ControlEntry* entry = ChildControls::entryOfChildId(id);
     if (entry && entry->kind == ControlKind::PushButton &&
         (code == BN_CLICKED || code == BN_DOUBLECLICKED)) {
-        panel_.Command1_Click(static_cast<std::int16_t>(entry->id.index));
+        driver_.click(entry->id.index);
     }
 }
 
 void PanelWindow::OnFrame() {
-    panel_.advanceTravel();
-    followTravel();
-}
-
-// Wake when the cabin is due a whole pixel further: every wake moves it.
-void PanelWindow::followTravel() {
-    if (panel_.travelling()) {
-        frames_.arm(panel_.untilAhead(TwipsPerPixel));
-    } else {
-        frames_.cancel();
-    }
+    driver_.wake();
 }
 
 void PanelWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -275,7 +241,7 @@ void PanelWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
     children_->rescale(*pictures_, *pictures, fonts->window(), scale_);
     fonts_ = std::move(fonts);
     pictures_ = std::move(pictures);
-    setCabinTop(cabinTopTwips_);
+    setCabinTop(panel_.state().Picture1Top);
     // The caption's and the task bar's icons at the new density's sizes.
     const HINSTANCE instance = instanceOf(hwnd_);
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG,
@@ -286,110 +252,4 @@ void PanelWindow::OnDpiChanged(UINT dpi, const RECT& suggested) {
     // than the panel; only its corner is taken.
     sizeClient(suggested.left, suggested.top);
     InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-// --- The window procedure ------------------------------------------------------
-// Each message goes to a small handler; the instance hangs on the window from
-// WM_NCCREATE to WM_NCDESTROY.
-
-namespace {
-
-PanelWindow* self(HWND window) {
-    return reinterpret_cast<PanelWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-}
-
-BOOL OnNCCreate(HWND window, LPCREATESTRUCTW create) {
-    windowdpi::scaleNonClientArea(window);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new PanelWindow(window)));
-    return FORWARD_WM_NCCREATE(window, create, DefWindowProcW); // sets the caption
-}
-
-void OnNCDestroy(HWND window) {
-    delete self(window);
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-}
-
-BOOL OnCreate(HWND window, LPCREATESTRUCTW) {
-    self(window)->OnCreate();
-    return TRUE;
-}
-
-void OnPaint(HWND window) {
-    PAINTSTRUCT ps;
-    BeginPaint(window, &ps);
-    self(window)->PaintContent(ps.hdc, ps.rcPaint);
-    EndPaint(window, &ps);
-}
-
-void OnPrintClient(HWND window, HDC dc) {
-    RECT client{};
-    GetClientRect(window, &client);
-    self(window)->PaintContent(dc, client);
-}
-
-BOOL OnEraseBkgnd(HWND, HDC) {
-    return TRUE; // PaintContent covers what it repaints
-}
-
-void OnTimer(HWND window, UINT id) {
-    self(window)->OnTimer(id);
-}
-
-void OnCommand(HWND window, int id, HWND, UINT code) {
-    self(window)->OnCommand(id, code);
-}
-
-void OnDrawItem(HWND window, const DRAWITEMSTRUCT* item) {
-    self(window)->OnDrawItem(*item);
-}
-
-HBRUSH OnCtlColorEdit(HWND window, HDC dc, HWND, int) {
-    return self(window)->OnCtlColorEdit(dc);
-}
-
-void OnActivate(HWND window, UINT state, HWND, BOOL) {
-    self(window)->OnActivate(state != WA_INACTIVE);
-}
-
-void OnSetFocus(HWND window, HWND) {
-    self(window)->OnSetFocus();
-}
-
-void OnDestroy(HWND) {
-    PostQuitMessage(0);
-}
-
-} // namespace
-
-LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_NCCREATE && !self(window)) {
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    switch (message) {
-        HANDLE_MSG(window, WM_NCCREATE, OnNCCreate);
-        HANDLE_MSG(window, WM_NCDESTROY, OnNCDestroy);
-        HANDLE_MSG(window, WM_CREATE, OnCreate);
-        HANDLE_MSG(window, WM_PAINT, OnPaint);
-        HANDLE_MSG(window, WM_ERASEBKGND, OnEraseBkgnd);
-        HANDLE_MSG(window, WM_TIMER, OnTimer);
-        HANDLE_MSG(window, WM_COMMAND, OnCommand);
-        HANDLE_MSG(window, WM_DRAWITEM, OnDrawItem);
-        HANDLE_MSG(window, WM_CTLCOLOREDIT, OnCtlColorEdit);
-        HANDLE_MSG(window, WM_ACTIVATE, OnActivate);
-        HANDLE_MSG(window, WM_SETFOCUS, OnSetFocus);
-        HANDLE_MSG(window, WM_DESTROY, OnDestroy);
-    case WM_PRINTCLIENT:
-        OnPrintClient(window, reinterpret_cast<HDC>(wParam));
-        return 0;
-    case WM_DPICHANGED:
-        self(window)->OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
-    case WM_NAME_CONTROLS:
-        self(window)->OnNameControls();
-        return 0;
-    case WM_CABIN_FRAME:
-        self(window)->OnFrame();
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
 }

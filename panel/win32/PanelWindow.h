@@ -3,6 +3,7 @@
 #include "ChildControls.h"
 #include "DisplayScale.h"
 #include "FrameTimer.h"
+#include "LiftDriver.h"
 #include "LiftPanel.h"
 #include "MonotonicClock.h"
 #include "PanelPicture.h"
@@ -15,12 +16,18 @@
 #include <string>
 
 // `Form1`: the panel window, built from the control table, with the panel
-// behind it. Buttons, picture boxes and the text box are child windows;
+// and its driver behind it. Buttons, picture boxes and the text box are child windows;
 // labels, lines, shapes and images are painted on the window's own surface.
 // The instance belongs to its window (GWLP_USERDATA) and goes with it.
 class PanelWindow final : public PanelView {
 public:
     static constexpr const wchar_t* ClassName = L"PelmoLiftPanel";
+    // Posted to itself on creation: the call buttons get their accessible names
+    // once the window is on the screen, so that loading the accessibility
+    // component does not hold up its first appearance.
+    static constexpr UINT WM_NAME_CONTROLS = WM_APP + 1;
+    // Posted by the frame timer when the cabin is due a whole pixel further.
+    static constexpr UINT WM_CABIN_FRAME = WM_APP + 2;
 
     // Creates the window, hidden, with its controls and timers running. COM
     // must be initialised (the pictures are decoded through it).
@@ -29,7 +36,6 @@ public:
     static PanelWindow* of(HWND window);
 
     // PanelView
-    int cabinTop() const override { return cabinTopTwips_; }
     void setCabinTop(int twips) override;
     void takePicture(ControlId to, ControlId from) override;
     void setText1(const std::string& text) override;
@@ -39,7 +45,6 @@ public:
     HWND control(ControlId id) const { return children_->window(id); }
     // What a picture box or image shows now.
     const PanelPicture* pictureOf(ControlId id) const { return children_->picture(id); }
-    int timer2Interval() const { return timer2Interval_; }
     const LiftPanel& panel() const { return panel_; }
     // The scale the window is drawn at: its screen's density against 96 dpi.
     const DisplayScale& scale() const { return scale_; }
@@ -68,7 +73,6 @@ public:
     void OnDpiChanged(UINT dpi, const RECT& suggested);
 
 private:
-    void followTravel();
     // The client area's size at the window's scale, keeping its top-left
     // corner at `left`, `top`.
     void sizeClient(int left, int top);
@@ -80,11 +84,10 @@ private:
     std::unique_ptr<ChildControls> children_;
     HBRUSH editBack_;
     HWND focus_ = nullptr; // the child that had the focus when the window lost it
-    int cabinTopTwips_ = 0;
-    int timer2Interval_ = 0;
     SteadyClock clock_;
     LiftPanel panel_;
     FrameTimer frames_;
+    LiftDriver driver_;
 };
 
 LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FloorTable.h"
 #include "LiftPanel.h"
 #include "ManualClock.h"
 #include "RecordingView.h"
@@ -12,7 +13,7 @@
 class LiftPanelFixture : public ::testing::Test {
 protected:
     LiftPanelFixture()
-        : panel(view, clock, view.portWriter()) {}
+        : panel(view, clock, StartTop, view.portWriter()) {}
 
     // Runs frames until the travel ends, the clock moving `frame` each time.
     void travelToTheEnd(std::chrono::nanoseconds frame = std::chrono::milliseconds(16)) {
@@ -32,6 +33,9 @@ protected:
     }
 
     std::uint8_t lastWrite() const { return view.writes.back().value; }
+
+    // Where the window puts the cabin when it opens: at the ground floor.
+    static constexpr int StartTop = FloorTopTwips[0];
 
     RecordingView view;
     ManualClock clock;

@@ -9,15 +9,18 @@ namespace {
 using LiftPanelTest = LiftPanelFixture;
 
 TEST_F(LiftPanelTest, IdleTicksShowGroundFloorAndWriteZero) {
-    view.top = 1234; // wherever the cabin stands, no floor matches before a travel
+    // Wherever the window opens with the cabin, no floor matches before a travel.
+    LiftPanel between(view, clock, 1234, view.portWriter());
     for (int i = 0; i < 3; ++i) {
-        panel.Timer1_Timer();
+        between.Timer1_Timer();
     }
-    EXPECT_EQ(panel.state().CurrentFloor, 0);
+    EXPECT_EQ(between.state().CabinTop, 1234.0f);
+    EXPECT_EQ(between.state().CurrentFloor, 0);
     EXPECT_EQ(view.digit(), "dig(0)");
     EXPECT_EQ(view.text, ""); // the design-time text gives way to the empty code text
     EXPECT_EQ(view.writes, (std::vector<PortWrite>(3, {155, 0})));
     EXPECT_EQ(view.timer2, 50000);
+    EXPECT_EQ(view.timer2Sets, 1) << "the same interval again changes nothing";
     EXPECT_TRUE(view.positions.empty());
 }
 
@@ -50,8 +53,9 @@ TEST_F(LiftPanelTest, EveryPositionIsSetOnceInOrderEvenWhenFramesComeLate) {
     std::vector<int> expected(4321);
     std::iota(expected.rbegin(), expected.rend(), 240); // 4560, 4559, ... 240
     EXPECT_EQ(view.positions, expected);
+    EXPECT_EQ(panel.state().Picture1Top, 240);
     EXPECT_EQ(view.timer2, 50000);
-    EXPECT_GE(view.timer2Sets, 4321);
+    EXPECT_EQ(view.timer2Sets, 1) << "Timer2 takes its interval once, not at every twip";
 }
 
 TEST_F(LiftPanelTest, GroundToFifthTakesFourPointEightSeconds) {
@@ -99,9 +103,9 @@ TEST_F(LiftPanelTest, GoingDownStepsTowardsLargerTops) {
 }
 
 TEST_F(LiftPanelTest, FirstTravelStartsFromTheTablePositionOfTheCurrentFloor) {
-    view.top = 3000; // somewhere between floors
-    panel.Command1_Click(1);
-    panel.Timer1_Timer();
+    LiftPanel between(view, clock, 3000, view.portWriter()); // somewhere between floors
+    between.Command1_Click(1);
+    between.Timer1_Timer();
     EXPECT_EQ(view.positions.front(), 4560);
 }
 

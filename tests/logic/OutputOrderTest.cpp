@@ -28,23 +28,35 @@ Timeline allLamps(int from) {
     return entries;
 }
 
-// A tick with no travel to start: digit, code text, port, Timer2.
+// Timer2 takes its interval once: at the end of the first tick, or at the
+// first step of a travel when the first tick starts one. Set again, the
+// same interval would change nothing.
+const Timeline Timer2Set{"Timer2 50000"};
+
+// A tick with no travel to start: digit, code text, port.
 Timeline quietTick(int floor, const std::string& text, int code) {
     return {"d(0) <- dig(" + std::to_string(floor) + ")", "Text1 \"" + text + "\"",
-            "WritePort 155, " + std::to_string(code), "Timer2 50000"};
+            "WritePort 155, " + std::to_string(code)};
+}
+
+// The cabin's positions from `fromTop` to `toTop`.
+Timeline steps(int fromTop, int toTop) {
+    return {"Top " + std::to_string(fromTop) + ".." + std::to_string(toTop)};
+}
+
+// The steps of the first travel, with Timer2 set after the first of them.
+Timeline firstSteps(int fromTop, int toTop) {
+    const int next = fromTop + (toTop > fromTop ? 1 : -1);
+    return steps(fromTop, fromTop) + Timer2Set + steps(next, toTop);
 }
 
 // A tick that starts a travel, and the travel: the code is on the port before
 // the lamps turn red and the cabin leaves; all lamps white, then the target's
 // blue, once it has arrived; then the tick ends.
-Timeline travellingTick(int floor, const std::string& text, int code, int fromTop, int toTop,
+Timeline travellingTick(int floor, const std::string& text, int code, const Timeline& travel,
                         int target) {
-    return Timeline{"d(0) <- dig(" + std::to_string(floor) + ")", "Text1 \"" + text + "\"",
-                    "WritePort 155, " + std::to_string(code)} +
-           allLamps(9) + Timeline{"Top " + std::to_string(fromTop) + ".." + std::to_string(toTop)} +
-           allLamps(11) +
-           Timeline{"Picture2(" + std::to_string(20 + target) + ") <- Picture2(10)",
-                    "Timer2 50000"};
+    return quietTick(floor, text, code) + allLamps(9) + travel + allLamps(11) +
+           Timeline{"Picture2(" + std::to_string(20 + target) + ") <- Picture2(10)"};
 }
 
 using OutputOrder = LiftPanelFixture;
@@ -59,8 +71,8 @@ TEST_F(OutputOrder, PressIsPublishedThenTravelledThenShown) {
     panel.Timer1_Timer();
     EXPECT_EQ(panel.state().CurrentFloor, 3);
 
-    EXPECT_EQ(view.foldedTimeline(), quietTick(0, "", 0) +
-                                         travellingTick(0, "0 0 001000", 8, 4560, 1920, 3) +
+    EXPECT_EQ(view.foldedTimeline(), quietTick(0, "", 0) + Timer2Set +
+                                         travellingTick(0, "0 0 001000", 8, steps(4560, 1920), 3) +
                                          quietTick(3, "0 0 001000", 0));
 }
 
@@ -77,8 +89,9 @@ TEST_F(OutputOrder, ClickDuringATravelIsServedByTheNextTickAfterIt) {
 
     // The travel's end clears the latches before the waiting click sets its
     // own: the next tick publishes floor 1 and takes the cabin down there.
-    EXPECT_EQ(view.foldedTimeline(), travellingTick(0, "0 0 010000", 16, 4560, 1080, 4) +
-                                         travellingTick(4, "0 0 000010", 2, 1080, 3600, 1));
+    EXPECT_EQ(view.foldedTimeline(),
+              travellingTick(0, "0 0 010000", 16, firstSteps(4560, 1080), 4) +
+                  travellingTick(4, "0 0 000010", 2, steps(1080, 3600), 1));
 }
 
 TEST_F(OutputOrder, CallToTheCurrentFloorSetsOnePositionBetweenTheLamps) {
@@ -88,7 +101,7 @@ TEST_F(OutputOrder, CallToTheCurrentFloorSetsOnePositionBetweenTheLamps) {
     panel.Timer1_Timer();
 
     EXPECT_FALSE(panel.travelling()) << "a one-position travel ends at once";
-    EXPECT_EQ(view.foldedTimeline(), travellingTick(2, "0 0 000100", 4, 2760, 2760, 2));
+    EXPECT_EQ(view.foldedTimeline(), travellingTick(2, "0 0 000100", 4, steps(2760, 2760), 2));
     EXPECT_EQ(panel.state().Request, (std::array<std::int16_t, 6>{}));
 }
 
@@ -111,12 +124,12 @@ TEST_F(OutputOrder, CodeThatCouldNotBeWrittenIsWrittenOnceDuringTheTravel) {
 
     // 16 ms frames: positions up to 14, 28 and 43 twips on fall due.
     const std::string failed = "WritePort 155, 32 failed";
-    const Timeline expected =
-        Timeline{"d(0) <- dig(0)", "Text1 \"0 0 100000\"", failed} + allLamps(9) +
-        Timeline{"Top 4560..4560",    failed,         "Top 4559..4546", failed, "Top 4545..4532",
-                 "WritePort 155, 32", "Top 4531..240"} +
-        allLamps(11) + Timeline{"Picture2(25) <- Picture2(10)", "Timer2 50000"} +
-        quietTick(5, "0 0 100000", 0);
+    const Timeline expected = Timeline{"d(0) <- dig(0)", "Text1 \"0 0 100000\"", failed} +
+                              allLamps(9) + steps(4560, 4560) + Timer2Set +
+                              Timeline{failed,           "Top 4559..4546",    failed,
+                                       "Top 4545..4532", "WritePort 155, 32", "Top 4531..240"} +
+                              allLamps(11) + Timeline{"Picture2(25) <- Picture2(10)"} +
+                              quietTick(5, "0 0 100000", 0);
     EXPECT_EQ(view.foldedTimeline(), expected);
 }
 
@@ -139,11 +152,10 @@ TEST_F(OutputOrder, CodeStillUnwritableWhenTheTravelEndsIsGivenUp) {
     const Timeline afterTravel(view.timeline.begin() + static_cast<std::ptrdiff_t>(arrived),
                                view.timeline.end());
     const Timeline expected =
-        Timeline{"d(0) <- dig(3)",         "Text1 \"0 0 001000\"", "WritePort 155, 0 failed",
-                 "Timer2 50000",           "d(0) <- dig(3)",       "Text1 \"0 0 001000\"",
-                 "WritePort 155, 8 failed"} +
-        allLamps(9) + Timeline{"Top 1920", "Timer2 50000"} + allLamps(11) +
-        Timeline{"Picture2(23) <- Picture2(10)", "Timer2 50000"} + quietTick(3, "0 0 001000", 0);
+        Timeline{"d(0) <- dig(3)", "Text1 \"0 0 001000\"", "WritePort 155, 0 failed",
+                 "d(0) <- dig(3)", "Text1 \"0 0 001000\"", "WritePort 155, 8 failed"} +
+        allLamps(9) + Timeline{"Top 1920"} + allLamps(11) +
+        Timeline{"Picture2(23) <- Picture2(10)"} + quietTick(3, "0 0 001000", 0);
     EXPECT_EQ(afterTravel, expected);
 }
 

@@ -9,7 +9,6 @@ std::string nameOf(ControlId id) {
 }
 
 constexpr const char* TopPrefix = "Top ";
-constexpr const char* TravelTimer2 = "Timer2 50000";
 
 std::optional<int> topOf(const std::string& entry) {
     if (entry.rfind(TopPrefix, 0) != 0 || entry.find("..") != std::string::npos) {
@@ -64,14 +63,13 @@ std::vector<std::string> RecordingView::foldedTimeline() const {
     std::vector<std::string> folded;
     for (std::size_t i = 0; i < timeline.size();) {
         const auto first = topOf(timeline[i]);
-        if (!first || i + 1 >= timeline.size() || timeline[i + 1] != TravelTimer2) {
+        if (!first) {
             folded.push_back(timeline[i++]);
             continue;
         }
         int last = *first;
         int step = 0;
-        i += 2;
-        while (i + 1 < timeline.size() && timeline[i + 1] == TravelTimer2) {
+        for (++i; i < timeline.size(); ++i) {
             const auto next = topOf(timeline[i]);
             if (!next || (*next - last != 1 && *next - last != -1) ||
                 (step != 0 && *next - last != step)) {
@@ -79,7 +77,6 @@ std::vector<std::string> RecordingView::foldedTimeline() const {
             }
             step = *next - last;
             last = *next;
-            i += 2;
         }
         folded.push_back(TopPrefix + std::to_string(*first) + ".." + std::to_string(last));
     }

@@ -23,7 +23,6 @@ class RecordingView final : public PanelView {
 public:
     RecordingView();
 
-    int cabinTop() const override { return top; }
     void setCabinTop(int twips) override;
     void takePicture(ControlId to, ControlId from) override;
     void setText1(const std::string& value) override;
@@ -38,11 +37,11 @@ public:
     std::string digit() const { return showing.at({"d", 0}); }
 
     // The timeline with each run of travel steps folded into one entry,
-    // "Top 4560..1920": positions one twip apart, each followed by Timer2's
-    // interval set to 50000. Anything else in a run breaks it.
+    // "Top 4560..1920": positions one twip apart, all the same way. Anything
+    // else in a run breaks it.
     std::vector<std::string> foldedTimeline() const;
 
-    int top = 4560;
+    int top = 4560; // where the cabin was last put
     std::vector<int> positions;
     std::map<std::pair<std::string, int>, std::string> showing;
     std::string text = "Port 155 to prog";

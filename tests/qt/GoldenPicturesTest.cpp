@@ -84,7 +84,7 @@ TEST_P(GoldenPictures, WindowLooksLikeItsReference) {
     ASSERT_EQ(actual.size(), expected.size());
 
     const LookDifference difference =
-        compareLooks(expected, actual, toPixels(snapshot.window().cabinTop()));
+        compareLooks(expected, actual, toPixels(snapshot.panel().state().Picture1Top));
     if (difference.identical == difference.total) {
         return;
     }

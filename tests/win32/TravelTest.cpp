@@ -34,9 +34,11 @@ TEST_F(PanelWindowTest, TheCabinSlidesToTheCalledFloorAndTheLampsFollow) {
     ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     SendMessageW(window->control({"Command1", 7}), BM_CLICK, 0, 0); // floor 1
     PanelWindow* panel = window;
-    runUntil(hwnd, [panel] { return panel->cabinTop() == 3600 && !panel->panel().travelling(); });
+    runUntil(hwnd, [panel] {
+        return panel->panel().state().Picture1Top == 3600 && !panel->panel().travelling();
+    });
 
-    EXPECT_EQ(window->cabinTop(), 3600);
+    EXPECT_EQ(window->panel().state().Picture1Top, 3600);
     EXPECT_FALSE(window->panel().travelling());
     EXPECT_EQ(placeOf(window->control({"Picture1"})).top, 240);
     const PanelPicture* blue = window->pictureOf({"Picture2", 10});
@@ -52,7 +54,7 @@ TEST_F(PanelWindowTest, TheCloseBoxEndsTheLoopMidTravel) {
     PanelWindow* panel = window;
     HWND form = hwnd;
     runUntil(hwnd, [panel, form] {
-        if (panel->panel().travelling() && panel->cabinTop() < 4000) {
+        if (panel->panel().travelling() && panel->panel().state().Picture1Top < 4000) {
             PostMessageW(form, WM_CLOSE, 0, 0);
         }
         return false; // the close itself must end the loop

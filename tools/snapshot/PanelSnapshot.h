@@ -23,6 +23,7 @@ public:
     QImage image();
 
     PanelWindow& window() { return window_; }
+    const LiftPanel& panel() const { return panel_; }
 
 private:
     PanelWindow window_;
