@@ -18,6 +18,10 @@ std::vector<LabelLine> layOutLabel(const ControlEntry& label, const TextWidth& m
     return lines;
 }
 
+PixelRect underline(const LabelLine& line, int baseline, const TextWidth& measure) {
+    return {line.x, baseline, measure(line.text), 1};
+}
+
 std::vector<PlacedWord> placeWords(std::string_view line, const TextWidth& measure) {
     std::vector<PlacedWord> words;
     for (std::size_t start = line.find_first_not_of(' '); start != std::string_view::npos;) {

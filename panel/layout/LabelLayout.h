@@ -20,6 +20,11 @@ struct LabelLine {
 std::vector<LabelLine> layOutLabel(const ControlEntry& label, const TextWidth& measure,
                                    int lineHeight);
 
+// A port label's underline under `line`, as the classic window draws it: one
+// pixel thick, on the row right under the glyphs (the baseline's), across the
+// line's whole advance.
+PixelRect underline(const LabelLine& line, int baseline, const TextWidth& measure);
+
 // The words of a line and where each starts, counted from the line's start by
 // `measure`. A face whose widths differ from the measuring face still puts
 // every word in its column this way, which keeps the legends' bit diagrams.

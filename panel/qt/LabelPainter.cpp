@@ -1,6 +1,6 @@
 #include "LabelPainter.h"
 
-#include "LabelWrap.h"
+#include "LabelLayout.h"
 #include "PanelLook.h"
 #include "Twips.h"
 
@@ -11,17 +11,6 @@ namespace {
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
-// Draws each word of `line` at its place in the 96-dot layout.
-void drawWordByWord(QPainter& painter, const std::string& line, int x, int baseline,
-                    const TextWidth& measure) {
-    for (std::size_t start = line.find_first_not_of(' '); start != std::string::npos;) {
-        const std::size_t end = std::min(line.find(' ', start), line.size());
-        painter.drawText(x + measure(std::string_view(line).substr(0, start)), baseline,
-                         toQString(std::string_view(line).substr(start, end - start)));
-        start = line.find_first_not_of(' ', end);
-    }
 }
 
 } // namespace
@@ -42,23 +31,17 @@ void paintLabel(QPainter& painter, const ControlEntry& label, const PanelLook& l
     const QColor text = look.colour(s.fore.value_or(LabelText));
     painter.setPen(text);
 
-    int top = box.top();
-    for (const std::string& line : wrapCaption(s.caption, box.width(), s.align, measure)) {
-        if (top > box.bottom()) {
-            break;
-        }
-        const int width = measure(line);
-        const int x =
-            s.align == TextAlign::Centre ? box.left() + (box.width() - width) / 2 : box.left();
-        const int baseline = top + layout.ascent();
+    for (const LabelLine& line : layOutLabel(label, measure, layout.height())) {
+        const int baseline = line.top + layout.ascent();
         if (look.placesWords()) {
-            drawWordByWord(painter, line, x, baseline, measure);
+            for (const PlacedWord& word : placeWords(line.text, measure)) {
+                painter.drawText(line.x + word.x, baseline, toQString(word.text));
+            }
         } else {
-            painter.drawText(x, baseline, toQString(line));
+            painter.drawText(line.x, baseline, toQString(line.text));
         }
         if (s.portFont) {
-            painter.fillRect(QRect(x, baseline, width, 1), text);
+            painter.fillRect(toQRect(underline(line, baseline, measure)), text);
         }
-        top += layout.height();
     }
 }

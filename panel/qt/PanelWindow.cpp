@@ -1,9 +1,11 @@
 #include "PanelWindow.h"
 
 #include "CallButton.h"
+#include "CallButtonName.h"
 #include "PanelArt.h"
 #include "PictureBox.h"
 #include "SurfacePainter.h"
+#include "TabStops.h"
 #include "Twips.h"
 
 #include <QLineEdit>
@@ -11,18 +13,12 @@
 #include <QPainter>
 #include <QTimer>
 
-#include <algorithm>
 #include <vector>
 
 namespace {
 
 using controls::Picture1;
 using controls::Timer2;
-
-QString accessibleCallName(int index) {
-    return index < 6 ? QStringLiteral("Call floor %1").arg(index)
-                     : QStringLiteral("Call lift to floor %1").arg(index - 6);
-}
 
 } // namespace
 
@@ -57,7 +53,9 @@ void PanelWindow::createControl(const ControlEntry& entry) {
         auto* button = new CallButton(
             QString::fromUtf8(s.caption.data(), qsizetype(s.caption.size())), container);
         const int index = entry.id.index;
-        button->setAccessibleName(accessibleCallName(index));
+        if (const auto name = callButtonName(index)) {
+            button->setAccessibleName(QString::fromStdString(*name));
+        }
         connect(button, &QAbstractButton::clicked, this,
                 [this, index] { emit commandClicked(index); });
         widget = button;
@@ -105,17 +103,9 @@ void PanelWindow::stackAndOrder() {
         }
     }
 
-    std::vector<const ControlEntry*> focusable;
-    for (const ControlEntry& entry : table) {
-        QWidget* w = control(entry.id);
-        if (w && w->focusPolicy() != Qt::NoFocus && entry.tab != ControlEntry::NoTab) {
-            focusable.push_back(&entry);
-        }
-    }
-    std::sort(focusable.begin(), focusable.end(),
-              [](const ControlEntry* a, const ControlEntry* b) { return a->tab < b->tab; });
-    for (std::size_t i = 1; i < focusable.size(); ++i) {
-        setTabOrder(control(focusable[i - 1]->id), control(focusable[i]->id));
+    const std::vector<const ControlEntry*> stops = tabStops();
+    for (std::size_t i = 1; i < stops.size(); ++i) {
+        setTabOrder(control(stops[i - 1]->id), control(stops[i]->id));
     }
 }
 
@@ -175,11 +165,6 @@ void PanelWindow::paintEvent(QPaintEvent* event) {
     const QRect dirty = event->rect();
     QPainter painter(this);
     painter.fillRect(dirty, look_.colour(form1Settings().back));
-    SurfacePainter surface(painter, look_);
-    const auto table = controlTable();
-    for (auto it = table.rbegin(); it != table.rend(); ++it) {
-        if (isSurfaceKind(it->kind) && surfaceBounds(*it).intersects(dirty)) {
-            surface.paint(*it, pictureOf(it->id));
-        }
-    }
+    SurfacePainter surface(painter, look_, [this](ControlId id) { return pictureOf(id); });
+    paintSurface(surface, {dirty.x(), dirty.y(), dirty.width(), dirty.height()});
 }

@@ -2,52 +2,51 @@
 
 #include "LabelPainter.h"
 #include "PanelLook.h"
+#include "ShapeOutline.h"
 #include "Twips.h"
 #include "WideLine.h"
 
 #include <QPainter>
 
-QRect surfaceBounds(const ControlEntry& entry) {
-    const PixelRect r = surfacePixelBounds(entry);
-    return {r.left, r.top, r.width, r.height};
-}
+namespace {
 
-SurfacePainter::SurfacePainter(QPainter& painter, const PanelLook& look)
+// Each control starts from the painter's state as the window set it up,
+// without antialiasing, and leaves it so.
+class FreshState {
+public:
+    explicit FreshState(QPainter& painter)
+        : painter_(painter) {
+        painter_.save();
+        painter_.setRenderHint(QPainter::Antialiasing, false);
+    }
+    ~FreshState() { painter_.restore(); }
+    FreshState(const FreshState&) = delete;
+    FreshState& operator=(const FreshState&) = delete;
+
+private:
+    QPainter& painter_;
+};
+
+} // namespace
+
+SurfacePainter::SurfacePainter(QPainter& painter, const PanelLook& look, PictureOf pictureOf)
     : painter_(painter)
-    , look_(look) {}
+    , look_(look)
+    , pictureOf_(std::move(pictureOf)) {}
 
-void SurfacePainter::paint(const ControlEntry& entry, const PictureRef& picture) {
-    if (!entry.settings.visible) {
-        return;
-    }
-    painter_.save();
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    switch (entry.kind) {
-    case ControlKind::Label:
-        paintLabel(painter_, entry, look_);
-        break;
-    case ControlKind::Line:
-        paintLine(entry);
-        break;
-    case ControlKind::Shape:
-        paintShape(entry);
-        break;
-    case ControlKind::Image:
-        paintImage(entry, picture);
-        break;
-    default:
-        break;
-    }
-    painter_.restore();
+void SurfacePainter::paintLabel(const ControlEntry& label) {
+    const FreshState state(painter_);
+    ::paintLabel(painter_, label, look_);
 }
 
-void SurfacePainter::paintLine(const ControlEntry& entry) {
-    const QColor colour = look_.colour(entry.settings.border.value_or(ShapeOutline));
-    const int width = entry.settings.borderPixels;
+void SurfacePainter::paintLine(const ControlEntry& line) {
+    const FreshState state(painter_);
+    const QColor colour = look_.colour(line.settings.border.value_or(ShapeOutline));
+    const int width = line.settings.borderPixels;
     if (width > 1) {
         // The device pixels the Windows panel sets too, at every pixel ratio.
         const qreal ratio = painter_.device() ? painter_.device()->devicePixelRatioF() : 1.0;
-        for (const PixelSpan& s : wideLineSpans(linePixels(entry), width, DisplayScale(ratio))) {
+        for (const PixelSpan& s : wideLineSpans(linePixels(line), width, DisplayScale(ratio))) {
             painter_.fillRect(
                 QRectF(s.left / ratio, s.y / ratio, (s.right - s.left) / ratio, 1 / ratio), colour);
         }
@@ -57,32 +56,32 @@ void SurfacePainter::paintLine(const ControlEntry& entry) {
     pen.setWidth(width);
     pen.setCapStyle(Qt::RoundCap);
     painter_.setPen(pen);
-    painter_.drawLine(lineStart(entry), lineEnd(entry));
+    painter_.drawLine(lineStart(line), lineEnd(line));
 }
 
-void SurfacePainter::paintShape(const ControlEntry& entry) {
-    const ControlSettings& s = entry.settings;
-    const QRect box = pixelRect(entry);
+void SurfacePainter::paintShape(const ControlEntry& shape) {
+    const FreshState state(painter_);
+    const ControlSettings& s = shape.settings;
+    const QRect box = pixelRect(shape);
     if (s.opaqueBack && s.back) {
         painter_.fillRect(box, look_.colour(*s.back));
     }
     if (s.fill) {
         painter_.fillRect(box, look_.colour(*s.fill));
     }
-    // The outline lies inside the shape's bounds, whatever its width.
     const QColor outline = look_.colour(s.border.value_or(ShapeOutline));
-    const int w = s.borderPixels;
-    painter_.fillRect(QRect(box.left(), box.top(), box.width(), w), outline);
-    painter_.fillRect(QRect(box.left(), box.bottom() - w + 1, box.width(), w), outline);
-    painter_.fillRect(QRect(box.left(), box.top(), w, box.height()), outline);
-    painter_.fillRect(QRect(box.right() - w + 1, box.top(), w, box.height()), outline);
+    for (const PixelRect& strip : outlineStrips(pixelBounds(shape), s.borderPixels)) {
+        painter_.fillRect(toQRect(strip), outline);
+    }
 }
 
-void SurfacePainter::paintImage(const ControlEntry& entry, const PictureRef& picture) {
+void SurfacePainter::paintImage(const ControlEntry& image) {
+    const PictureRef picture = pictureOf_(image.id);
     if (!picture) {
         return;
     }
-    const QRect box = pixelRect(entry);
+    const FreshState state(painter_);
+    const QRect box = pixelRect(image);
     painter_.setClipRect(box, Qt::IntersectClip);
     painter_.translate(box.topLeft());
     picture->paint(painter_);

@@ -2,31 +2,29 @@
 
 #include "ControlTable.h"
 #include "PanelPicture.h"
-#include "PixelGeometry.h"
+#include "Surface.h"
 
-#include <QRect>
+#include <functional>
 
 class PanelLook;
 class QPainter;
 
-// Paints the controls that live on the window's own surface: labels, lines,
-// shapes and images. The caller paints them from the end of the list to its
-// start, so that an earlier entry lies over a later one.
-class SurfacePainter {
+// Paints the controls that live on the window's own surface with a QPainter:
+// labels, lines, shapes and images, as paintSurface hands them over.
+class SurfacePainter final : public Surface {
 public:
-    SurfacePainter(QPainter& painter, const PanelLook& look);
+    // What an image shows now.
+    using PictureOf = std::function<PictureRef(ControlId)>;
 
-    // `picture` is what an image shows now; other kinds ignore it.
-    void paint(const ControlEntry& entry, const PictureRef& picture);
+    SurfacePainter(QPainter& painter, const PanelLook& look, PictureOf pictureOf);
+
+    void paintLabel(const ControlEntry& label) override;
+    void paintLine(const ControlEntry& line) override;
+    void paintShape(const ControlEntry& shape) override;
+    void paintImage(const ControlEntry& image) override;
 
 private:
-    void paintLine(const ControlEntry& entry);
-    void paintShape(const ControlEntry& entry);
-    void paintImage(const ControlEntry& entry, const PictureRef& picture);
-
     QPainter& painter_;
     const PanelLook& look_;
+    PictureOf pictureOf_;
 };
-
-// The pixels a surface control may paint: its box, or a line with its width.
-QRect surfaceBounds(const ControlEntry& entry);

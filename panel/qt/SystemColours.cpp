@@ -3,20 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace {
-
-#ifdef _WIN32
-
-QColor systemColour(int index, const QPalette&) {
-    const COLORREF c = GetSysColor(index);
-    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
-}
-
-#else
 
 QColor blend(const QColor& a, const QColor& b) {
     return QColor((a.red() + b.red()) / 2, (a.green() + b.green()) / 2, (a.blue() + b.blue()) / 2);
@@ -38,8 +25,6 @@ QColor systemColour(int index, const QPalette& palette) {
         return palette.color(QPalette::Window);
     }
 }
-
-#endif
 
 std::optional<QColor> parseRgb(std::string_view hex) {
     unsigned value = 0;
@@ -81,8 +66,4 @@ QColor SystemColours::toQColor(Colour colour) const {
     const auto at = std::find(Indexes.begin(), Indexes.end(), systemColourIndex(colour));
     // The design uses no other entry; the window background stands in for any.
     return colours_[std::size_t(at == Indexes.end() ? 1 : at - Indexes.begin())];
-}
-
-QColor toQColor(Colour colour, const QPalette& palette) {
-    return SystemColours::fromPalette(palette).toQColor(colour);
 }

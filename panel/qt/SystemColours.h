@@ -15,8 +15,7 @@ class SystemColours {
 public:
     static constexpr std::array<int, 5> Indexes{0, 5, 8, 15, 18};
 
-    // On Windows, the system's own colours. Elsewhere they come from the
-    // palette: 5 as Base, 8 as Text, 15 as Button, 18 as ButtonText, and 0, the
+    // From the palette: 5 as Base, 8 as Text, 15 as Button, 18 as ButtonText, and 0, the
     // scroll bar, as the shade halfway between Button and Mid: Qt has no
     // scroll-bar role, and this keeps the classic look of a face a step darker
     // than an ordinary button.
@@ -36,6 +35,3 @@ public:
 private:
     std::array<QColor, Indexes.size()> colours_;
 };
-
-// The same, with the system colours of `palette`.
-QColor toQColor(Colour colour, const QPalette& palette);

@@ -9,9 +9,12 @@
 // The control table's pixel geometry as Qt types (Qt scales the whole window
 // on denser screens).
 
-inline QRect pixelRect(const ControlEntry& entry) {
-    const PixelRect r = pixelBounds(entry);
+inline QRect toQRect(const PixelRect& r) {
     return {r.left, r.top, r.width, r.height};
+}
+
+inline QRect pixelRect(const ControlEntry& entry) {
+    return toQRect(pixelBounds(entry));
 }
 
 inline QPoint lineStart(const ControlEntry& line) {

@@ -1,21 +1,16 @@
 #include "ChildControls.h"
 
 #include "AccessibleName.h"
+#include "CallButtonName.h"
 #include "GdiColours.h"
 #include "PictureBox.h"
 #include "PixelGeometry.h"
+#include "TabStops.h"
 #include "WideText.h"
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 namespace {
-
-std::wstring accessibleCallName(int index) {
-    return index < 6 ? L"Call floor " + std::to_wstring(index)
-                     : L"Call lift to floor " + std::to_wstring(index - 6);
-}
 
 RECT rectOf(const ControlEntry& entry, const DisplayScale& scale) {
     const PixelRect r = scale.childRect(entry);
@@ -114,18 +109,12 @@ void ChildControls::create(const ControlEntry& entry, HWND form, const PictureSt
 // take the focus in the order of their tab positions. They overlap nothing,
 // so this changes no stacking that shows.
 void ChildControls::orderTabStops() {
-    std::vector<const ControlEntry*> stops;
-    for (const ControlEntry& entry : controlTable()) {
-        HWND w = window(entry.id);
-        if (w && (GetWindowLongW(w, GWL_STYLE) & WS_TABSTOP)) {
-            stops.push_back(&entry);
-        }
-    }
-    std::sort(stops.begin(), stops.end(),
-              [](const ControlEntry* a, const ControlEntry* b) { return a->tab < b->tab; });
     HWND after = HWND_TOP;
-    for (const ControlEntry* entry : stops) {
+    for (const ControlEntry* entry : tabStops()) {
         HWND w = window(entry->id);
+        if (!w) {
+            continue;
+        }
         SetWindowPos(w, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         after = w;
     }
@@ -155,8 +144,9 @@ void ChildControls::setPicture(ControlId id, const PanelPicture* picture) {
 void ChildControls::nameCallButtons() const {
     AccessibleNames names;
     for (const ControlEntry& entry : controlTable()) {
-        if (entry.kind == ControlKind::PushButton) {
-            names.set(window(entry.id), accessibleCallName(entry.id.index));
+        const auto name = callButtonName(entry.id.index);
+        if (entry.kind == ControlKind::PushButton && name) {
+            names.set(window(entry.id), widen(*name));
         }
     }
 }

@@ -30,7 +30,7 @@ void drawRasterLines(HDC dc, const ControlEntry& label) {
 // scaled, each word drawn on the raster face's baseline, and the underline
 // drawn once under the whole line as the raster face draws it: one pixel, on
 // the row right under the glyphs.
-void drawPlacedWords(HDC dc, const ControlEntry& label, bool underline, COLORREF colour,
+void drawPlacedWords(HDC dc, const ControlEntry& label, bool underlined, COLORREF colour,
                      const DisplayScale& scale) {
     SetTextAlign(dc, TA_BASELINE | TA_LEFT);
     const TextWidth measure = [](std::string_view text) {
@@ -42,8 +42,8 @@ void drawPlacedWords(HDC dc, const ControlEntry& label, bool underline, COLORREF
             TextOutA(dc, scale.edge(line.x + word.x), scale.edge(baseline), word.text.data(),
                      static_cast<int>(word.text.size()));
         }
-        if (underline && !line.text.empty()) {
-            const PixelRect r = scale.rect({line.x, baseline, measure(line.text), 1});
+        if (underlined && !line.text.empty()) {
+            const PixelRect r = scale.rect(underline(line, baseline, measure));
             fillPixels(dc, r.left, r.top, r.width, r.height, colour);
         }
     }

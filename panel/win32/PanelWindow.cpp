@@ -139,18 +139,10 @@ void PanelWindow::setTimer2Interval(int milliseconds) {
 void PanelWindow::PaintContent(HDC dc, const RECT& dirty) const {
     fillPixels(dc, dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top,
                toColorRef(form1Settings().back));
-    SurfacePainter surface(dc, *fonts_, scale_);
-    const auto table = controlTable();
-    for (auto it = table.rbegin(); it != table.rend(); ++it) {
-        if (!isSurfaceKind(it->kind)) {
-            continue;
-        }
-        const RECT bounds = SurfacePainter::bounds(*it, scale_);
-        RECT overlap;
-        if (IntersectRect(&overlap, &bounds, &dirty)) {
-            surface.paint(*it, pictureOf(it->id));
-        }
-    }
+    SurfacePainter surface(dc, *fonts_, scale_, [this](ControlId id) { return pictureOf(id); });
+    paintSurface(surface,
+                 {dirty.left, dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top},
+                 scale_);
 }
 
 // --- Events ------------------------------------------------------------------

@@ -109,11 +109,6 @@ HWND create(HWND parent, int id, RECT bounds, COLORREF back, const PanelPicture*
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), data);
 }
 
-const PanelPicture* picture(HWND box) {
-    const BoxData* data = dataOf(box);
-    return data ? data->picture : nullptr;
-}
-
 void setPlacement(HWND box, POINT origin, const DisplayScale& scale) {
     BoxData* data = dataOf(box);
     if (!data) {

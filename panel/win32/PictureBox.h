@@ -23,7 +23,6 @@ HWND create(HWND parent, int id, RECT bounds, COLORREF back, const PanelPicture*
 // screen of another density. The caller moves the box itself.
 void setPlacement(HWND box, POINT origin, const DisplayScale& scale);
 
-const PanelPicture* picture(HWND box);
 // Repaints only when the picture changes.
 void setPicture(HWND box, const PanelPicture* picture);
 

@@ -3,46 +3,51 @@
 #include "GdiColours.h"
 #include "LabelText.h"
 #include "PixelGeometry.h"
+#include "ShapeOutline.h"
 #include "WideLine.h"
 
-SurfacePainter::SurfacePainter(HDC dc, const WindowFonts& fonts, const DisplayScale& scale)
+namespace {
+
+// Each control starts from the device context as the window set it up, and
+// leaves it so.
+class SavedDc {
+public:
+    explicit SavedDc(HDC dc)
+        : dc_(dc)
+        , saved_(SaveDC(dc)) {}
+    ~SavedDc() { RestoreDC(dc_, saved_); }
+    SavedDc(const SavedDc&) = delete;
+    SavedDc& operator=(const SavedDc&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+} // namespace
+
+SurfacePainter::SurfacePainter(HDC dc, const WindowFonts& fonts, const DisplayScale& scale,
+                               PictureOf pictureOf)
     : dc_(dc)
     , fonts_(fonts)
-    , scale_(scale) {}
+    , scale_(scale)
+    , pictureOf_(std::move(pictureOf)) {}
 
 RECT SurfacePainter::bounds(const ControlEntry& entry, const DisplayScale& scale) {
     const PixelRect r = scale.rect(surfacePixelBounds(entry));
     return {r.left, r.top, r.right(), r.bottom()};
 }
 
-void SurfacePainter::paint(const ControlEntry& entry, const PanelPicture* picture) {
-    if (!entry.settings.visible) {
-        return;
-    }
-    const int saved = SaveDC(dc_);
-    switch (entry.kind) {
-    case ControlKind::Label:
-        paintLabel(dc_, entry, fonts_, scale_);
-        break;
-    case ControlKind::Line:
-        paintLine(entry);
-        break;
-    case ControlKind::Shape:
-        paintShape(entry);
-        break;
-    case ControlKind::Image:
-        paintImage(entry, picture);
-        break;
-    default:
-        break;
-    }
-    RestoreDC(dc_, saved);
+void SurfacePainter::paintLabel(const ControlEntry& label) {
+    const SavedDc saved(dc_);
+    ::paintLabel(dc_, label, fonts_, scale_);
 }
 
-void SurfacePainter::paintLine(const ControlEntry& entry) {
-    const COLORREF colour = toColorRef(entry.settings.border.value_or(ShapeOutline));
-    const int width = entry.settings.borderPixels;
-    const PixelLine l = linePixels(entry);
+void SurfacePainter::paintLine(const ControlEntry& line) {
+    const SavedDc saved(dc_);
+    const COLORREF colour = toColorRef(line.settings.border.value_or(ShapeOutline));
+    const int width = line.settings.borderPixels;
+    const PixelLine l = linePixels(line);
     if (width > 1) {
         // The pixels the Qt panel sets too: GDI's wide pens and Qt's
         // disagree along the edges, and GDI's differ between Windows and Wine.
@@ -64,30 +69,29 @@ void SurfacePainter::fill(const PixelRect& r, COLORREF colour) {
     fillPixels(dc_, d.left, d.top, d.width, d.height, colour);
 }
 
-void SurfacePainter::paintShape(const ControlEntry& entry) {
-    const ControlSettings& s = entry.settings;
-    const PixelRect box = pixelBounds(entry);
+void SurfacePainter::paintShape(const ControlEntry& shape) {
+    const SavedDc saved(dc_);
+    const ControlSettings& s = shape.settings;
+    const PixelRect box = pixelBounds(shape);
     if (s.opaqueBack && s.back) {
         fill(box, toColorRef(*s.back));
     }
     if (s.fill) {
         fill(box, toColorRef(*s.fill));
     }
-    // The outline lies inside the shape's bounds, whatever its width; each
-    // side is scaled as a rectangle of its own, as the Qt panel fills it.
     const COLORREF outline = toColorRef(s.border.value_or(ShapeOutline));
-    const int w = s.borderPixels;
-    fill({box.left, box.top, box.width, w}, outline);
-    fill({box.left, box.bottom() - w, box.width, w}, outline);
-    fill({box.left, box.top, w, box.height}, outline);
-    fill({box.right() - w, box.top, w, box.height}, outline);
+    for (const PixelRect& strip : outlineStrips(box, s.borderPixels)) {
+        fill(strip, outline);
+    }
 }
 
-void SurfacePainter::paintImage(const ControlEntry& entry, const PanelPicture* picture) {
+void SurfacePainter::paintImage(const ControlEntry& image) {
+    const PanelPicture* picture = pictureOf_(image.id);
     if (!picture) {
         return;
     }
-    const PixelRect box = pixelBounds(entry);
+    const SavedDc saved(dc_);
+    const PixelRect box = pixelBounds(image);
     const PixelRect clip = scale_.rect(box);
     IntersectClipRect(dc_, clip.left, clip.top, clip.right(), clip.bottom());
     picture->paint(dc_, {box.left, box.top, scale_});

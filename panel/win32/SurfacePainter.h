@@ -2,30 +2,36 @@
 
 #include "ControlTable.h"
 #include "PanelPicture.h"
+#include "Surface.h"
 #include "WindowFonts.h"
 
 #include <windows.h>
 
-// Paints the window's own surface: labels, lines, shapes and images, which lie
-// beneath every child window. One entry at a time, in the order the caller
-// gives (back to front).
-class SurfacePainter {
+#include <functional>
+
+// Paints the window's own surface with GDI: labels, lines, shapes and images,
+// which lie beneath every child window, as paintSurface hands them over.
+class SurfacePainter final : public Surface {
 public:
-    SurfacePainter(HDC dc, const WindowFonts& fonts, const DisplayScale& scale = {});
+    // What an image shows now.
+    using PictureOf = std::function<const PanelPicture*(ControlId)>;
 
-    void paint(const ControlEntry& entry, const PanelPicture* picture);
+    SurfacePainter(HDC dc, const WindowFonts& fonts, const DisplayScale& scale,
+                   PictureOf pictureOf);
 
-    // The device pixels an entry may touch, for skipping what lies outside
-    // the damage.
+    void paintLabel(const ControlEntry& label) override;
+    void paintLine(const ControlEntry& line) override;
+    void paintShape(const ControlEntry& shape) override;
+    void paintImage(const ControlEntry& image) override;
+
+    // The device pixels an entry may touch, for repainting only those.
     static RECT bounds(const ControlEntry& entry, const DisplayScale& scale = {});
 
 private:
-    void paintLine(const ControlEntry& entry);
-    void paintShape(const ControlEntry& entry);
     void fill(const PixelRect& r, COLORREF colour);
-    void paintImage(const ControlEntry& entry, const PanelPicture* picture);
 
     HDC dc_;
     const WindowFonts& fonts_;
     DisplayScale scale_;
+    PictureOf pictureOf_;
 };

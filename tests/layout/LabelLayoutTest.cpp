@@ -75,6 +75,12 @@ TEST(LabelLayout, LeftAlignedLinesStartAtTheEdgeAndStopBelowTheBox) {
     EXPECT_EQ(lines[0].x, 0);
     EXPECT_EQ(lines[1].text, "bb ");
     EXPECT_EQ(lines[1].x, 0);
+    // A port label's underline runs on the baseline row across the whole line.
+    const PixelRect under = underline(lines[1], 7, oneEach);
+    EXPECT_EQ(under.left, 0);
+    EXPECT_EQ(under.top, 7);
+    EXPECT_EQ(under.width, 3);
+    EXPECT_EQ(under.height, 1);
 }
 
 TEST(LabelLayout, WordsKeepTheColumnsTheirSpacesGiveThem) {
