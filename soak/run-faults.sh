@@ -80,8 +80,8 @@ code_during_travel() {
     "$watch" wait "$port" $((1 << $1)) 6000
 }
 
-momentary "a directory in the port file's place" 'rm -f "$port"; mkdir "$port"' 'rmdir "$port"'
-lasting "a directory in the port file's place" 'rm -f "$port"; mkdir "$port"' 'rmdir "$port"'
+momentary "a directory in the port file's place" port_dir_in_place 'rmdir "$port"'
+lasting "a directory in the port file's place" port_dir_in_place 'rmdir "$port"'
 
 if [ -n "$mounted" ]; then
     fill() { dd if=/dev/zero of="$dir/filler" bs=4k 2>/dev/null || true; }

@@ -19,3 +19,15 @@ expect_port() {
         fail "$3 (read ${seen:-nothing})"
     fi
 }
+
+# A directory in the port file's place, put there between two of the panel's
+# writes: a write that lands between the removal and mkdir makes the file
+# again, so it is tried again.
+port_dir_in_place() {
+    for _ in 1 2 3 4 5 6 7 8 9 10; do
+        rm -f "$port"
+        mkdir "$port" 2>/dev/null && return 0
+    done
+    echo "no directory could take the place of $port" >&2
+    return 1
+}

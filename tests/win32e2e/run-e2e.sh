@@ -141,7 +141,7 @@ unwritable() { # name, how to make the file unwritable, how to undo it
 }
 unwritable "a read-only port file" 'printf "%56s" "" | tr " " "\0" >"$port"; chmod 444 "$port"' \
     'chmod 644 "$port"'
-unwritable "a directory in the port file's place" 'rm -f "$port"; mkdir "$port"' 'rmdir "$port"'
+unwritable "a directory in the port file's place" port_dir_in_place 'rmdir "$port"'
 unwritable "a missing temporary folder" 'mv "$temp" "$temp.away"' 'mv "$temp.away" "$temp"'
 
 # The close box ends the program at once, mid-travel.

@@ -110,9 +110,9 @@ held_over_the_tick
 lasting "the port file held with no sharing" 'start_hold 7000' 'wait_hold'
 held_over_the_tick
 
-during_travel "a directory in the port file's place for 0.4 s" 'rm -f "$port"; mkdir "$port"' \
+during_travel "a directory in the port file's place for 0.4 s" port_dir_in_place \
     'rmdir "$port"' 0.4
-lasting "a directory in the port file's place" 'rm -f "$port"; mkdir "$port"' 'rmdir "$port"'
+lasting "a directory in the port file's place" port_dir_in_place 'rmdir "$port"'
 
 second_writer "$session_dir"
 
