@@ -102,7 +102,7 @@ BUILDFLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 DEB_FLAGS = "-DCMAKE_CXX_FLAGS=$$($(BUILDFLAGS) CXXFLAGS) $$($(BUILDFLAGS) CPPFLAGS)" \
 	"-DCMAKE_EXE_LINKER_FLAGS=$$($(BUILDFLAGS) LDFLAGS)"
 
-.PHONY: package package-test windows-package windows-package-test
+.PHONY: package package-test windows-package windows-package-test panel-tools
 
 # cpack gives the package's own members (debian-binary, control.tar, data.tar)
 # the modes the umask leaves: fixed, so that every build gives the same file.
@@ -113,18 +113,23 @@ package: deps
 	cmake --build $(PKG_BUILD) -j $(JOBS)
 	cd $(PKG_BUILD) && umask 022 && cpack
 
-package-test: package
+# The Linux build's tools that the package checks click and read with: the
+# control table's places (panel-table) and the port reader (port-watch).
+panel-tools: configure
+	cmake --build $(BUILD) -j $(JOBS) --target panel-table port-watch
+
+package-test: package panel-tools
 	./scripts/install-packages.sh $(PKG_CHECKS) xvfb xauth xdotool
 	tests/package/check-deb.sh $(PKG_BUILD)
-	tests/package/install-test.sh $(PKG_BUILD)
+	tests/package/install-test.sh $(PKG_BUILD) $(BUILD)
 
 windows-package: windows
 	./scripts/install-packages.sh zip
 	cmake -DEXE=build-win/pelmo-lift.exe -P packaging/windows-zip.cmake
 
-windows-package-test: windows-package
+windows-package-test: windows-package panel-tools
 	./scripts/install-packages.sh wine wine64 xvfb xauth xdotool unzip
-	tests/package/windows-zip-test.sh build-win
+	tests/package/windows-zip-test.sh build-win $(BUILD)
 
 # --- Proof on a fresh machine and of reproducible packages ------------------
 # `make fresh-test`: what CI runs, in a fresh Debian 12 root that has nothing

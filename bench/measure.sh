@@ -37,11 +37,45 @@ launch() {
 }
 
 # Ends the launched program; sets $peak_kb, its peak resident memory in KiB.
-finish() {
+stop_launched() {
     kill "$app_pid"
     wait "$probe_pid" || true
     probe_pid=
     peak_kb=$(awk '$1 == "peak_rss_kb" { print $2 }' "$probe_out")
+}
+
+# travel_cpu PORT: after a click for the fifth floor, the CPU share of the
+# launched program from the code on PORT to 0 again; sets $travel_s and
+# $travel_panel.
+travel_cpu() {
+    local c0 t0 c1 t1
+    "$watch" wait "$1" 32 5000 || { echo "the travel did not start" >&2; exit 1; }
+    c0=$(cpu_ns "$app_pid"); t0=$(now_ns)
+    "$watch" wait "$1" 0 30000 || { echo "the travel did not end" >&2; exit 1; }
+    c1=$(cpu_ns "$app_pid"); t1=$(now_ns)
+    travel_s=$(awk -v t="$((t1 - t0))" 'BEGIN { printf "%.3f\n", t / 1e9 }')
+    travel_panel=$(awk -v c="$((c1 - c0))" -v t="$((t1 - t0))" 'BEGIN { printf "%.3f\n", 100 * c / t }')
+}
+
+# One pixel at the pace of 900 twips a second, in ms.
+pixel_ms=$(awk 'BEGIN { printf "%.2f\n", 15 * 1000 / 900 }')
+
+# The rows both tables share, the floor being FLOOR_NAME: start-up, memory,
+# CPU idle and during a travel, the travel's duration and its longest gap.
+shared_rows() {
+    row "Start-up to window mapped (median of $runs)" "$start_panel" ms "$start_floor" \
+        "$1" "≤ 1.3 × floor" "ratio <= 1.3"
+    row "Peak resident memory" "$(awk -v x="$rss_panel" 'BEGIN { printf "%.1f", x / 1024 }')" MiB \
+        "$(awk -v x="$rss_floor" 'BEGIN { printf "%.1f", x / 1024 }')" "$1" \
+        "≤ 1.3 × floor" "ratio <= 1.3"
+    row "CPU idle, ${idle_s} s at ten ticks a second" "$idle_panel" "%" "$idle_floor" \
+        "$1" "≤ 0.5 % of a core" "value <= 0.5"
+    row "CPU during a ground-to-fifth travel (${travel_s} s)" "$travel_panel" "%" "$travel_floor" \
+        "$1, same span" "≤ 5 % of a core" "value <= 5"
+    row "Travel duration, ground to fifth (worst of 3)" "$duration_ms" ms "$pace_ms" \
+        "900 twips/s" "within 3 % of pace" "dev <= 3"
+    row "Longest gap between cabin moves (worst of 3)" "$gap_ms" ms "$pixel_ms" \
+        "one pixel at the pace" "≤ 50 ms" "value <= 50"
 }
 
 # figure | panel | floor | ratio | target | met; ratio is panel / floor.

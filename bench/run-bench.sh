@@ -9,39 +9,24 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-$root/build-bench}" && pwd)
-
-if [ -z "${PELMO_BENCH_DISPLAY:-}" ]; then
-    export PELMO_BENCH_DISPLAY=1
-    # -noreset: the server must not restart when its last client leaves between runs.
-    exec xvfb-run -a -s "-screen 0 800x600x24 -dpi 96 -noreset" "$0" "$build"
-fi
+support=$root/tests/support
+. "$support/panel-session.sh" "${1:-$root/build-bench}" "$0" "$@"
+. "$root/bench/measure.sh"
 
 runs=${BENCH_RUNS:-11}   # start-ups of each program; the median counts
 idle_s=${BENCH_IDLE_S:-20}
 panel=$build/pelmo-lift
 floor=$build/bench/minimal-window
 probe=$build/bench/map-probe
-watch=$build/soak/port-watch
 stages=$build/bench/startup-stages
-for tool in "$panel" "$floor" "$probe" "$watch" "$build/bench/travel-harness" \
-    "$build/bench/writeport-bench" "$stages"; do
-    [ -x "$tool" ] || { echo "missing $tool: build with -DPELMO_BENCH=ON" >&2; exit 1; }
-done
+need "build with -DPELMO_BENCH=ON" "$panel" "$floor" "$probe" "$build/bench/travel-harness" \
+    "$build/bench/writeport-bench" "$stages"
 
-work=$(mktemp -d)
+work=$session_dir
 export TMPDIR=$work XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
-port_file=$work/emu_port.dat
+port=$work/emu_port.dat
 probe_pid=
-cleanup() {
-    [ -n "$probe_pid" ] && kill "$probe_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# --- helpers ----------------------------------------------------------------
-
-. "$root/bench/measure.sh"
+on_exit 'if [ -n "$probe_pid" ]; then kill "$probe_pid" 2>/dev/null || true; fi'
 
 # --- 1. WritePort against a bare open / pwrite / close ----------------------
 
@@ -55,12 +40,12 @@ write_floor=$(bench_ns BareOpenPwriteClose)
 # --- 2. Start-up: process start to window mapped -----------------------------
 
 echo "Start-up, $runs runs of each ..." >&2
-launch "$panel" >/dev/null; finish # warm the file cache for both
-launch "$floor" >/dev/null; finish
+launch "$panel" >/dev/null; stop_launched # warm the file cache for both
+launch "$floor" >/dev/null; stop_launched
 : >"$work/start.panel"; : >"$work/start.floor"
 for _ in $(seq "$runs"); do
-    launch "$panel" >>"$work/start.panel"; finish
-    launch "$floor" >>"$work/start.floor"; finish
+    launch "$panel" >>"$work/start.panel"; stop_launched
+    launch "$floor" >>"$work/start.floor"; stop_launched
 done
 start_panel=$(median <"$work/start.panel")
 start_floor=$(median <"$work/start.floor")
@@ -95,26 +80,22 @@ stage_table=$(
 # --- 3. A session of each: idle CPU, a travel, peak memory -------------------
 
 echo "Idle for ${idle_s} s and a ground-to-fifth travel ..." >&2
-rm -f "$port_file"
+rm -f "$port"
 launch "$panel" >/dev/null
 sleep 2
 idle_panel=$(cpu_share_over "$app_pid" "$idle_s")
-window=$(xdotool search --onlyvisible --pid "$app_pid" | head -1)
-xdotool mousemove --window "$window" 376 56 click 1 # Command1(11), the fifth floor's call
-"$watch" wait "$port_file" 32 5000 || { echo "the travel did not start" >&2; exit 1; }
-c0=$(cpu_ns "$app_pid"); t0=$(now_ns)
-"$watch" wait "$port_file" 0 30000 || { echo "the travel did not end" >&2; exit 1; }
-c1=$(cpu_ns "$app_pid"); t1=$(now_ns)
-travel_s=$(awk -v t="$((t1 - t0))" 'BEGIN { printf "%.3f\n", t / 1e9 }')
-travel_panel=$(awk -v c="$((c1 - c0))" -v t="$((t1 - t0))" 'BEGIN { printf "%.3f\n", 100 * c / t }')
-finish
+window=$(wait_for_window --pid "$app_pid")
+origin=($(window_origin "$window"))
+click_control "Command1(11)" # the fifth floor's call
+travel_cpu "$port"
+stop_launched
 rss_panel=$peak_kb
 
 launch "$floor" >/dev/null
 sleep 2
 idle_floor=$(cpu_share_over "$app_pid" "$idle_s")
 travel_floor=$(cpu_share_over "$app_pid" "$travel_s")
-finish
+stop_launched
 rss_floor=$peak_kb
 
 # --- 4. The travel as the panel's own code sees it ---------------------------
@@ -130,7 +111,6 @@ pace_ms=$(harness_max pace_ms)
 duration_ms=$(awk -v p="$pace_ms" '$1 == "duration_ms" { d = $2 - p; if (d < 0) d = -d;
     if (n++ == 0 || d > w) { w = d; v = $2 } } END { print v }' "$work/harness")
 gap_ms=$(harness_max longest_gap_ms)
-pixel_ms=$(awk 'BEGIN { printf "%.2f\n", 15 * 1000 / 900 }') # one pixel at the pace
 
 # --- The table ---------------------------------------------------------------
 
@@ -140,19 +120,7 @@ table=$(
     row "WritePort, one call" "$(awk -v x="$write_port" 'BEGIN { printf "%.2f", x / 1000 }')" µs \
         "$(awk -v x="$write_floor" 'BEGIN { printf "%.2f", x / 1000 }')" "bare open/pwrite/close" \
         "≤ 1.5 × floor" "ratio <= 1.5"
-    row "Start-up to window mapped (median of $runs)" "$start_panel" ms "$start_floor" \
-        "minimal Qt window" "≤ 1.3 × floor" "ratio <= 1.3"
-    row "Peak resident memory" "$(awk -v x="$rss_panel" 'BEGIN { printf "%.1f", x / 1024 }')" MiB \
-        "$(awk -v x="$rss_floor" 'BEGIN { printf "%.1f", x / 1024 }')" "minimal Qt window" \
-        "≤ 1.3 × floor" "ratio <= 1.3"
-    row "CPU idle, ${idle_s} s at ten ticks a second" "$idle_panel" "%" "$idle_floor" \
-        "minimal Qt window" "≤ 0.5 % of a core" "value <= 0.5"
-    row "CPU during a ground-to-fifth travel (${travel_s} s)" "$travel_panel" "%" "$travel_floor" \
-        "minimal Qt window, same span" "≤ 5 % of a core" "value <= 5"
-    row "Travel duration, ground to fifth (worst of 3)" "$duration_ms" ms "$pace_ms" \
-        "900 twips/s" "within 3 % of pace" "dev <= 3"
-    row "Longest gap between cabin moves (worst of 3)" "$gap_ms" ms "$pixel_ms" \
-        "one pixel at the pace" "≤ 50 ms" "value <= 50"
+    shared_rows "minimal Qt window"
 )
 
 machine="$(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo), Xvfb, $(date -u +%Y-%m-%d)"

@@ -6,28 +6,17 @@
 #   scripts/run-check.sh [SECONDS]     (default 900)
 set -euo pipefail
 
-limit=${1:-900}
 cd "$(dirname "$0")/.."
+. tests/support/x-session.sh "$0" "$@"
+limit=${1:-900}
 
-if [ -z "${PELMO_RUN_CHECK_DIR:-}" ]; then
-    # A port file of its own: an emulator's is never touched.
-    PELMO_RUN_CHECK_DIR=$(mktemp -d)
-    export PELMO_RUN_CHECK_DIR
-    trap 'rm -rf "$PELMO_RUN_CHECK_DIR"' EXIT
-    xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" "$0" "$limit"
-    exit
-fi
-
-# In the X server: `make run` in a session of its own, ended with all it
-# started.
-log=$PELMO_RUN_CHECK_DIR/run.log
-TMPDIR=$PELMO_RUN_CHECK_DIR setsid make run >"$log" 2>&1 </dev/null &
+# `make run` in a process group of its own, ended with all it started, and a
+# port file of its own in the session's folder: an emulator's is never
+# touched.
+log=$session_dir/run.log
+TMPDIR=$session_dir setsid make run >"$log" 2>&1 </dev/null &
 run=$!
-stop() {
-    kill -TERM -- "-$run" 2>/dev/null || true
-    wait "$run" 2>/dev/null || true
-}
-trap stop EXIT
+on_exit 'kill -TERM -- "-$run" 2>/dev/null || true; wait "$run" 2>/dev/null || true'
 
 deadline=$((SECONDS + limit))
 while kill -0 "$run" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do

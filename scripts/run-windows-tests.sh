@@ -17,7 +17,7 @@ cmake --build "$build" -j "$(nproc 2>/dev/null || echo 2)"
 # add-ons: the window tests get an X server of their own below.
 unset DISPLAY
 # The build's own prefix, with Wine's fonts: see wine-env.sh.
-. "$root/tests/win32e2e/wine-env.sh" "$build"
+. "$root/tests/support/wine-env.sh" "$build"
 
 cd "$build"
 xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" ctest --output-on-failure

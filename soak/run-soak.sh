@@ -11,35 +11,19 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
+support=$root/tests/support
+. "$support/panel-session.sh" "${2:-$root/build}" "$0" "$@"
 seconds=${1:-60}
-build=$(cd "${2:-$root/build}" && pwd)
-
-if [ -z "${PELMO_SOAK_DISPLAY:-}" ]; then
-    export PELMO_SOAK_DISPLAY=1
-    # -noreset: the server must not restart when its last client leaves between runs.
-    exec xvfb-run -a -s "-screen 0 800x600x24 -dpi 96 -noreset" "$0" "$seconds" "$build"
-fi
+. "$root/soak/qt-panel.sh"
 
 panel=$build/pelmo-lift
-watch=$build/soak/port-watch
-for tool in "$panel" "$watch"; do
-    [ -x "$tool" ] || { echo "missing $tool: build first" >&2; exit 1; }
-done
+need "build first" "$panel"
 
 seed=${SOAK_SEED:-$$}
 RANDOM=$seed
-work=$(mktemp -d)
+work=$session_dir
 panel_pid= watch_pid=
-cleanup() {
-    for p in $watch_pid $panel_pid; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-. "$root/soak/qt-panel.sh"
-
-passed=0 failed=0
-pass() { passed=$((passed + 1)); echo "ok   $*"; }
-fail() { failed=$((failed + 1)); echo "FAIL $*"; }
+on_exit 'for p in $watch_pid $panel_pid; do kill "$p" 2>/dev/null || true; done'
 
 fd_count() { ls /proc/"$panel_pid"/fd | wc -l; }
 rss_kb() { awk '/^VmRSS/ { print $2 }' /proc/"$panel_pid"/status; }
@@ -55,7 +39,7 @@ click_random() {
 # Waits for the panel to come to rest, then checks the cabin's floor.
 checkpoint() {
     sleep 0.3 # the next tick takes up the last click
-    if ! "$watch" idle "$port_file" 400 30000; then
+    if ! "$watch" idle "$port" 400 30000; then
         fail "$phase: the panel did not come to rest"
         return
     fi
@@ -73,16 +57,16 @@ run_phase() {
     phase=$1
     local dir=$work/$1 deadline
     mkdir -p "$dir"
-    port_file=$dir/emu_port.dat
+    port=$dir/emu_port.dat
     local size_arg=()
     if [ "$3" = existing ]; then
-        head -c 300 /dev/urandom >"$port_file"
-        printf '\0' | dd of="$port_file" bs=1 seek=55 conv=notrunc status=none
-        cp "$port_file" "$dir/before.dat"
+        head -c 300 /dev/urandom >"$port"
+        printf '\0' | dd of="$port" bs=1 seek=55 conv=notrunc status=none
+        cp "$port" "$dir/before.dat"
         size_arg=(300)
     fi
 
-    "$watch" watch "$port_file" "${size_arg[@]}" >"$dir/watch.log" &
+    "$watch" watch "$port" "${size_arg[@]}" >"$dir/watch.log" &
     watch_pid=$!
     start_qt_panel "$panel" "$dir" "$dir/panel.log"
     [ -n "$window" ] || { sed "s/^/    /" "$dir/panel.log"; fail "$phase: no window"; return; }
@@ -97,7 +81,7 @@ run_phase() {
     while [ "$SECONDS" -lt "$deadline" ]; do
         for _ in $(seq $((1 + RANDOM % 3))); do
             sleep "$((RANDOM % 2000 / 1000)).$(printf %03d $((RANDOM % 1000)))"
-            if [ "$(port_byte "$port_file")" != 0 ]; then during=$((during + 1)); fi
+            if [ "$(port_byte)" != 0 ]; then during=$((during + 1)); fi
             click_random
         done
         checkpoint
@@ -142,13 +126,13 @@ run_phase() {
 
     if [ "$3" = existing ]; then
         # cmp -l counts bytes from 1: byte 56 is port 155, the one allowed to differ.
-        if [ "$(stat -c %s "$port_file")" = 300 ] &&
-            ! cmp -l "$dir/before.dat" "$port_file" | awk '$1 != 56' | grep -q .; then
+        if [ "$(stat -c %s "$port")" = 300 ] &&
+            ! cmp -l "$dir/before.dat" "$port" | awk '$1 != 56' | grep -q .; then
             pass "$phase: the 300-byte file kept its length and every other byte"
         else
             fail "$phase: the 300-byte file was changed beyond byte 55"
         fi
-    elif [ "$(stat -c %s "$port_file" 2>/dev/null)" = 56 ]; then
+    elif [ "$(stat -c %s "$port" 2>/dev/null)" = 56 ]; then
         pass "$phase: the new port file is 56 bytes"
     else
         fail "$phase: the new port file is not 56 bytes"
@@ -158,5 +142,4 @@ run_phase() {
 echo "Soak for $seconds s, seed $seed"
 run_phase fresh $((seconds / 2)) fresh
 run_phase existing $((seconds - seconds / 2)) existing
-echo "soak: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish soak

@@ -12,10 +12,9 @@ build=${1:-$root/build-pkg}
 deb=$(ls "$build"/pelmo-lift_*.deb 2>/dev/null | head -1)
 [ -n "$deb" ] || { echo "no pelmo-lift_*.deb in $build: run make package" >&2; exit 1; }
 
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
+. "$root/tests/support/session.sh"
 . "$root/tests/support/checks.sh"
+work=$session_dir
 check() { # check DESCRIPTION COMMAND...: passes when the command succeeds
     local what=$1
     shift
@@ -85,5 +84,4 @@ else
     fail "the 32-pixel icon differs from panel/art/icon.ico"
 fi
 
-echo "check-deb: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish check-deb

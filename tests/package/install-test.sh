@@ -7,30 +7,24 @@
 # that none of its files is left.
 # Changes the machine, so it runs as root only (CI does).
 #
-#   tests/package/install-test.sh [BUILD_DIR]     (default build-pkg)
+#   tests/package/install-test.sh [PKG_BUILD] [BUILD]     (default build-pkg, build)
+#
+# BUILD is a Linux build with the tools it clicks and reads with
+# (panel-table, port-watch).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
-build=$(cd "${1:-$root/build-pkg}" && pwd)
+support=$root/tests/support
+[ "$(id -u)" -eq 0 ] || { echo "install-test: run as root, it installs a package" >&2; exit 1; }
+. "$support/panel-session.sh" "${2:-$root/build}" "$0" "$@"
+pkg_build=$(cd "${1:-$root/build-pkg}" && pwd)
 
-if [ -z "${PELMO_INSTALL_DISPLAY:-}" ]; then
-    [ "$(id -u)" -eq 0 ] || { echo "install-test: run as root, it installs a package" >&2; exit 1; }
-    export PELMO_INSTALL_DISPLAY=1
-    exec xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" "$0" "$build"
-fi
+deb=$(ls "$pkg_build"/pelmo-lift_*.deb 2>/dev/null | head -1)
+[ -n "$deb" ] || { echo "no pelmo-lift_*.deb in $pkg_build: run make package" >&2; exit 1; }
 
-deb=$(ls "$build"/pelmo-lift_*.deb 2>/dev/null | head -1)
-[ -n "$deb" ] || { echo "no pelmo-lift_*.deb in $build: run make package" >&2; exit 1; }
-
-work=$(mktemp -d)
+work=$session_dir
 panel_pid=
-cleanup() {
-    if [ -n "$panel_pid" ]; then kill "$panel_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-. "$root/tests/support/checks.sh"
+on_exit 'if [ -n "$panel_pid" ]; then kill "$panel_pid" 2>/dev/null || true; fi'
 
 apt_get() { # waits for a dpkg lock held by someone else instead of failing
     DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=600 "$@"
@@ -55,7 +49,7 @@ if apt_get install "$local_deb" >"$work/apt.log" 2>&1 && installed; then
 else
     sed 's/^/    /' "$work/apt.log"
     fail "apt-get did not install the package"
-    echo "install-test: $passed passed, $failed failed"
+    finish install-test
     exit 1
 fi
 dpkg -L pelmo-lift >"$work/files"
@@ -75,13 +69,12 @@ tmp=$work/tmp
 home=$work/home
 wine_temp=$home/.wine/drive_c/users/$(id -un)/Temp
 mkdir -p "$tmp" "$wine_temp"
-port_file=$wine_temp/emu_port.dat
+port=$wine_temp/emu_port.dat
 env -u TMPDIR -u WINEPREFIX HOME="$home" XDG_RUNTIME_DIR="$tmp" QT_QPA_PLATFORM=xcb \
     PATH=/usr/bin:/bin "$exec_line" >"$work/panel.log" 2>&1 &
 panel_pid=$!
 
-window=$(timeout 10 xdotool search --sync --onlyvisible --pid "$panel_pid" 2>/dev/null | head -1) ||
-    true
+window=$(wait_for_window --pid "$panel_pid" 2>/dev/null) || true
 if [ -n "$window" ] && [ "$(xdotool getwindowname "$window")" = "  Pelmo  Lift" ]; then
     pass "the installed program shows its window, \"  Pelmo  Lift\""
 else
@@ -89,11 +82,11 @@ else
     fail "no window \"  Pelmo  Lift\" from the installed program"
 fi
 
-port_byte() { od -An -tu1 -j55 -N1 "$port_file" 2>/dev/null | tr -d ' '; }
 if [ -n "$window" ]; then
-    # The third floor's call button in the shaft, Command1(9), in window pixels.
-    xdotool mousemove --window "$window" 376 168 click 1
-    expect_byte 8 port_byte 5 "a click on the third floor's button wrote 8 to byte 55 of $port_file"
+    # The third floor's call button in the shaft.
+    origin=($(window_origin "$window"))
+    click_control "Command1(9)"
+    expect_port 8 5 "a click on the third floor's button wrote 8 to byte 55 of $port"
 fi
 kill "$panel_pid" 2>/dev/null || true
 wait "$panel_pid" 2>/dev/null || true
@@ -118,5 +111,4 @@ else
     fail "left behind: ${left[*]}"
 fi
 
-echo "install-test: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish install-test

@@ -1,36 +1,28 @@
 #!/usr/bin/env bash
 # Checks the Windows zip: it holds pelmo-lift.exe and README.txt side by
 # side, the README has Windows line endings and names the version; then the
-# unpacked program runs under Wine (a private prefix, its own Xvfb), shows
-# "  Pelmo  Lift", and a click on the third floor's button writes 8 to byte 55
-# of emu_port.dat in the prefix's Windows temporary folder.
+# unpacked program runs under Wine (a private prefix with Wine's fonts, its
+# own Xvfb), shows "  Pelmo  Lift", and a click on the third floor's button
+# writes 8 to byte 55 of emu_port.dat in the prefix's Windows temporary
+# folder.
 #
-#   tests/package/windows-zip-test.sh [BUILD_DIR]     (default build-win)
+#   tests/package/windows-zip-test.sh [BUILD_WIN] [BUILD]     (default build-win, build)
+#
+# BUILD is a Linux build with the tools it clicks and reads with
+# (panel-table, port-watch).
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
-build=$(cd "${1:-$root/build-win}" && pwd)
+support=$root/tests/support
+. "$support/panel-session.sh" "${2:-$root/build}" "$0" "$@"
+build_win=$(cd "${1:-$root/build-win}" && pwd)
 
-if [ -z "${PELMO_ZIP_DISPLAY:-}" ]; then
-    export PELMO_ZIP_DISPLAY=1
-    exec xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" "$0" "$build"
-fi
+zip=$(ls "$build_win"/pelmo-lift-*-windows.zip 2>/dev/null | head -1)
+[ -n "$zip" ] || { echo "no pelmo-lift-*-windows.zip in $build_win: run make windows-package" >&2; exit 1; }
 
-zip=$(ls "$build"/pelmo-lift-*-windows.zip 2>/dev/null | head -1)
-[ -n "$zip" ] || { echo "no pelmo-lift-*-windows.zip in $build: run make windows-package" >&2; exit 1; }
-
-export WINEPREFIX=$build/wine-prefix-package
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-work=$(mktemp -d)
+work=$session_dir
 panel_pid=
-cleanup() {
-    if [ -n "$panel_pid" ]; then kill "$panel_pid" 2>/dev/null || true; fi
-    wineserver -k 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-. "$root/tests/support/checks.sh"
+on_exit 'if [ -n "$panel_pid" ]; then kill "$panel_pid" 2>/dev/null || true; fi'
 
 echo "Checking $zip"
 names=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
@@ -55,20 +47,15 @@ else
     fail "README.txt does not name version $version, or keeps a placeholder"
 fi
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "Creating the Wine prefix ..."
-    wineboot --init >/dev/null 2>&1 || true
-    wineserver --wait
-fi
+# A prefix of its own, apart from the one the tests under Wine use.
+. "$support/wine-env.sh" "$build_win" wine-prefix-package
 # The panel writes where GetTempPathA points: the prefix's own temporary folder.
-temp_dir=$(winepath -u "$(wine cmd /c echo %TEMP% 2>/dev/null | tr -d '\r')" 2>/dev/null)
-port_file=$temp_dir/emu_port.dat
-rm -f "$port_file"
+port=$(wine_temp_dir)/emu_port.dat
+rm -f "$port"
 
 (cd "$work/unpacked" && exec wine ./pelmo-lift.exe) >"$work/wine.log" 2>&1 &
 panel_pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^  Pelmo  Lift$' 2>/dev/null |
-    head -1) || true
+window=$(wait_for_window -t 60 --name '^  Pelmo  Lift$' 2>/dev/null) || true
 if [ -n "$window" ]; then
     pass "the unpacked program shows its window, \"  Pelmo  Lift\""
 else
@@ -76,16 +63,15 @@ else
     fail "no window \"  Pelmo  Lift\" from the unpacked program"
 fi
 
-port_byte() { od -An -tu1 -j55 -N1 "$port_file" 2>/dev/null | tr -d ' '; }
 if [ -n "$window" ]; then
-    # The window's client area (415 x 448) sits inside any frame Wine draws.
+    # The window's client area sits inside any frame Wine draws: as wide a
+    # border on every side, and the title bar above.
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    dx=$(((WIDTH - 415) / 2))
-    dy=$((HEIGHT - 448 - dx))
-    # The third floor's call button in the shaft, Command1(9), in client pixels.
-    xdotool mousemove --window "$window" $((376 + dx)) $((168 + dy)) click 1
-    expect_byte 8 port_byte 10 "a click on the third floor's button wrote 8 to byte 55 of $port_file"
+    dx=$(((WIDTH - client_w) / 2))
+    dy=$((HEIGHT - client_h - dx))
+    origin=($((X + dx)) $((Y + dy)))
+    click_control "Command1(9)" # the third floor's call button in the shaft
+    expect_port 8 10 "a click on the third floor's button wrote 8 to byte 55 of $port"
 fi
 
-echo "windows-zip-test: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish windows-zip-test

@@ -3,7 +3,12 @@
 #   click_floor_button FLOOR   a click on the call button beside FLOOR
 #   cabin_at                   prints the floor the cabin stands at, or where it is
 #   panel_alive TEXT           passes or fails: the panel still runs
-# and sets $watch (port-watch), $port and $floor, where the cabin stands.
+#   code_during_travel FLOOR MAKE
+#                              makes a fault (eval MAKE), clicks FLOOR's call
+#                              button and follows the travel; true when a
+#                              code reached offset 55
+# and sets $port and $floor, where the cabin stands; panel-checks.sh
+# come first.
 
 # The other end of the shaft from the cabin.
 other_end() { echo $((floor == 0 ? 5 : 0)); }
@@ -14,7 +19,7 @@ arrive() {
     if "$watch" wait "$port" 0 15000 && at=$(cabin_at) && [ "$at" = "$floor" ]; then
         pass "$1: the cabin arrived at floor $floor and the next tick wrote 0"
     else
-        fail "$1: the cabin is at ${at:-$(cabin_at)}, byte 55 reads $(od -An -tu1 -j55 -N1 "$port" 2>/dev/null)"
+        fail "$1: the cabin is at ${at:-$(cabin_at)}, byte 55 reads $(port_byte)"
     fi
     panel_alive "$1"
 }
@@ -26,6 +31,23 @@ call_other_end() {
     target=$(other_end)
     click_floor_button "$target"
     "$watch" wait "$port" $((1 << target)) 5000 || fail "$1: no code"
+    floor=$target
+    arrive "$1"
+}
+
+# lasting TEXT MAKE UNDO: the fault stays on for the whole travel to the other
+# end and a tick after it: no code, the panel runs on, and once the fault is
+# undone the next tick writes 0.
+lasting() {
+    "$watch" idle "$port" 300 15000 || true
+    local target
+    target=$(other_end)
+    if code_during_travel "$target" "$2"; then
+        fail "$1 for good: code $((1 << target)) was written"
+    else
+        pass "$1 for good: no code while it lasted, and the panel ran on"
+    fi
+    eval "$3"
     floor=$target
     arrive "$1"
 }

@@ -17,7 +17,6 @@ set -euo pipefail
 . "$(dirname "$0")/wine-session.sh" "$0" "$@"
 . "$here/wine-panel.sh"
 
-watch=$build/soak/port-watch
 snapshot=$build/tools/snapshot/pelmo-snapshot
 out=$build_win/look-dpichange
 rm -rf "$out"
@@ -82,19 +81,18 @@ sleep 0.5
 wine "$wine_probe" dpi "$title" 192
 park_pointer
 sleep 1
+# The call buttons, the cabin's places and the client area at 192 dpi.
+use_ratio 2
 origin=($(wine "$wine_probe" client "$title" | tr -d '\r'))
-if [ "${origin[2]}x${origin[3]}" = 830x896 ]; then
-    pass "at 192 dpi the client area is 830x896"
+if [ "${origin[2]}x${origin[3]}" = "$client_size" ]; then
+    pass "at 192 dpi the client area is $client_size"
 else
-    fail "at 192 dpi the client area is ${origin[2]}x${origin[3]}, not 830x896"
+    fail "at 192 dpi the client area is ${origin[2]}x${origin[3]}, not $client_size"
 fi
 shot "$out/moved-192.png"
 same "moved to 192 dpi against a fresh start there" 2 "$out/fresh-192.png" "$out/moved-192.png" \
     "${floor_top_96[0]}"
 
-# The call buttons at their places at 192 dpi, and the cabin's place there.
-display_ratio=2
-"$panel_table" --ratio 2 rects >"$session_dir/rects"
 cabin2=($(control_rect Picture1))
 cabin_top_at() { wine "$wine_probe" top "$title" "${cabin2[0]}" "${cabin2[2]}" "${cabin2[3]}" | tr -d '\r'; }
 click_control "Command1(8)"
@@ -102,8 +100,8 @@ park_pointer
 "$watch" wait "$port" 4 5000 && pass "at 192 dpi Command1(8) writes 4" || fail "at 192 dpi Command1(8) wrote nothing"
 "$watch" wait "$port" 0 15000 || true
 top=$(cabin_top_at)
-[ "$top" = "$(scaled 184)" ] && pass "the cabin stands at the second floor's place, $top" ||
-    fail "the cabin's top is $top, not $(scaled 184)"
+[ "$top" = "${floor_top[2]}" ] && pass "the cabin stands at the second floor's place, $top" ||
+    fail "the cabin's top is $top, not ${floor_top[2]}"
 
 # A travel under way when the density changes goes on at its pace: from the
 # second floor to the fifth, 2.8 s at 900 twips a second.
@@ -112,12 +110,11 @@ click_control "Command1(11)"
 t0=$(($(date +%s%N) / 1000000))
 sleep 1
 wine "$wine_probe" dpi "$title" 96
-display_ratio=1
-"$panel_table" rects >"$session_dir/rects"
+use_ratio 1
 cabin1=($(control_rect Picture1))
 arrived=
 for _ in $(seq 150); do
-    if [ "$(wine "$wine_probe" top "$title" "${cabin1[0]}" "${cabin1[2]}" "${cabin1[3]}" | tr -d '\r')" = 16 ]; then
+    if [ "$(wine "$wine_probe" top "$title" "${cabin1[0]}" "${cabin1[2]}" "${cabin1[3]}" | tr -d '\r')" = "${floor_top[5]}" ]; then
         arrived=$(($(date +%s%N) / 1000000 - t0))
         break
     fi

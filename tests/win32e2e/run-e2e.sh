@@ -15,12 +15,9 @@ set -euo pipefail
 . "$(dirname "$0")/wine-session.sh" "$0" "$@"
 . "$here/wine-panel.sh"
 
-watch=$build/soak/port-watch
 snapshot=$build/tools/snapshot/pelmo-snapshot
-for tool in "$watch" "$snapshot" "$build/tools/wmclose/wm-close" "$build_win/pelmo-lift.exe" \
-    "$(command -v openbox)"; do
-    [ -x "$tool" ] || { echo "missing $tool: build first" >&2; exit 1; }
-done
+need "build first" "$snapshot" "$build/tools/wmclose/wm-close" "$build_win/pelmo-lift.exe" \
+    "$(command -v openbox)"
 
 temp=$(wine_temp_dir)
 port=$temp/emu_port.dat
@@ -34,8 +31,6 @@ rm -rf "$port"
 for f in 0 1 2 3 4 5; do
     qt_snapshot "$session_dir/qt$f.png" "$f"
 done
-
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 # One call: the code within a tick, the travel, lamps and digit, and 0 again.
 # call BUTTON_INDEX
@@ -64,8 +59,6 @@ call() {
     check_at_rest "$floor" "Command1($index)"
 }
 
-port_byte() { od -An -tu1 -j55 -N1 "$port" 2>/dev/null | tr -d ' '; }
-
 # A window manager, as on a desktop: without one, Wine waits two seconds for
 # a closed window to be withdrawn before the program may end.
 openbox --sm-disable >/dev/null 2>&1 &
@@ -73,7 +66,7 @@ on_exit "kill $! 2>/dev/null || true"
 sleep 0.5
 
 start_panel
-expect_byte 0 port_byte 10 "the idle panel writes 0 at offset 55"
+expect_port 0 10 "the idle panel writes 0 at offset 55"
 check_lamps_before_first_travel
 
 # Every button once, keypad and floor buttons in turn, each floor from the
@@ -137,7 +130,7 @@ unwritable() { # name, how to make the file unwritable, how to undo it
         fail "$1: changed"
     fi
     eval "$3"
-    unset 'session_undo[${#session_undo[@]}-1]'
+    forget_last_exit
     click_control "Command1(6)"
     if "$watch" wait "$port" 1 5000; then
         pass "$1: once put right, the file is written at the next tick"
@@ -148,7 +141,7 @@ unwritable() { # name, how to make the file unwritable, how to undo it
 }
 unwritable "a read-only port file" 'printf "%56s" "" | tr " " "\0" >"$port"; chmod 444 "$port"' \
     'chmod 644 "$port"'
-unwritable "a directory in the port file's place" 'rm -f "$port"; mkdir "$port"' 'rmdir "$port"'
+unwritable "a directory in the port file's place" port_dir_in_place 'rmdir "$port"'
 unwritable "a missing temporary folder" 'mv "$temp" "$temp.away"' 'mv "$temp.away" "$temp"'
 
 # The close box ends the program at once, mid-travel.

@@ -18,7 +18,6 @@ set -euo pipefail
 . "$(dirname "$0")/wine-session.sh" "$0" "$@"
 . "$here/wine-panel.sh"
 
-watch=$build/soak/port-watch
 snapshot=$build/tools/snapshot/pelmo-snapshot
 look=$build_win/look${PELMO_DPI:+-$PELMO_DPI}
 rm -rf "$look"

@@ -34,7 +34,7 @@ start_panel() {
         "$build/pelmo-lift" 2>"$session_dir/panel.log" &
     panel_pid=$!
     window=$(wait_for_window --pid "$panel_pid") || { cat "$session_dir/panel.log"; exit 1; }
-    origin=($(xdotool getwindowgeometry --shell "$window" | awk -F= '/^[XY]=/ { print $2 }'))
+    origin=($(window_origin "$window"))
 }
 stop_panel() {
     kill "$panel_pid" 2>/dev/null || true
@@ -64,10 +64,8 @@ mkdir -p "$other"
 start_panel HOME="$home" TMPDIR="$temp"
 expect_byte 0 windows_byte 10 "TMPDIR: the Windows side reads 0 from the idle panel"
 stop_panel
-other_byte() { od -An -tu1 -j55 -N1 "$other/emu_port.dat" 2>/dev/null | tr -d ' '; }
 start_panel HOME="$home" TMPDIR="$other"
-expect_byte 0 other_byte 10 \
-    "TMPDIR at another folder: the panel writes there"
+expect_port 0 10 "TMPDIR at another folder: the panel writes there" "$other/emu_port.dat"
 seen=$(windows_byte)
 if [ "$seen" = none ]; then
     pass "TMPDIR at another folder: the prefix's port file is left alone"

@@ -3,12 +3,6 @@
 # the panel's own lamp templates and the Qt panel's pictures.
 
 title="  Pelmo  Lift"
-# The cabin's top standing at floors 0 to 5, in pixels at 96 dpi and in
-# client pixels at the session's scale.
-floor_top_96=(304 240 184 128 72 16)
-floor_top=()
-for t in "${floor_top_96[@]}"; do floor_top+=("$(scaled "$t")"); done
-client_size="$(scaled 415)x$(scaled 448)"
 cabin=($(control_rect Picture1))
 # Pictures of the Qt panel at the session's scale.
 qt_snapshot() { "$snapshot" --ratio "$display_ratio" "$@"; }

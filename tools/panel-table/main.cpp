@@ -1,5 +1,9 @@
 // panel-table [--ratio R] rects
 //     every control's rectangle in client pixels: NAME KIND X Y W H
+// panel-table [--ratio R] client
+//     the client area's size in pixels: W H
+// panel-table [--ratio R] floors
+//     the cabin's top in client pixels standing at each floor: FLOOR TOP
 // panel-table [--ratio R] [--faces-differ] compare EXPECTED.png ACTUAL.png DIFF.png [CABIN_TOP]
 //     compares two pictures of the client area pixel for pixel; prints the
 //     share of identical pixels and the differing pixels per control, writes
@@ -16,7 +20,9 @@
 // "|" within one pixel at 96 dpi, scaled: where the bar stands in its cell
 // is the face's own design).
 #include "ControlRects.h"
+#include "FloorTable.h"
 #include "LookCompare.h"
+#include "PixelGeometry.h"
 #include "WordPlaces.h"
 
 #include <QGuiApplication>
@@ -39,6 +45,23 @@ int printRects(const DisplayScale& scale) {
         const ControlRect r = scaledRect(controlRect(entry), scale);
         std::printf("%s %s %d %d %d %d\n", controlName(entry.id).c_str(), kindName(entry.kind), r.x,
                     r.y, r.width, r.height);
+    }
+    return 0;
+}
+
+int printClient(const DisplayScale& scale) {
+    const WindowSettings& form = form1Settings();
+    std::printf("%d %d\n", scale.length(toPixels(form.clientWidth)),
+                scale.length(toPixels(form.clientHeight)));
+    return 0;
+}
+
+// The cabin's row moved to each floor's top, placed as the windows place it.
+int printFloors(const DisplayScale& scale) {
+    ControlEntry cabin = *findControl({"Picture1"});
+    for (int floor = 0; floor < FloorCount; ++floor) {
+        cabin.top = FloorTopTwips[floor];
+        std::printf("%d %d\n", floor, scaledRect(controlRect(cabin), scale).y);
     }
     return 0;
 }
@@ -137,6 +160,12 @@ int main(int argc, char* argv[]) {
     if (argc == 2 && std::strcmp(argv[1], "rects") == 0) {
         return printRects(scale);
     }
+    if (argc == 2 && std::strcmp(argv[1], "client") == 0) {
+        return printClient(scale);
+    }
+    if (argc == 2 && std::strcmp(argv[1], "floors") == 0) {
+        return printFloors(scale);
+    }
     if ((argc == 5 || argc == 6) && std::strcmp(argv[1], "compare") == 0) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QGuiApplication app(argc, argv);
@@ -146,7 +175,7 @@ int main(int argc, char* argv[]) {
     }
     std::fprintf(
         stderr,
-        "usage: panel-table [--ratio R] rects | "
+        "usage: panel-table [--ratio R] rects | client | floors | "
         "[--ratio R] [--faces-differ] compare EXPECTED.png ACTUAL.png DIFF.png [CABIN_TOP]\n");
     return 2;
 }

@@ -1,22 +1,22 @@
 # Sourced by the scripts that run Windows programs under Wine in an X server.
 # Sets up the Windows build's private Wine prefix:
 #
-#   . tests/win32e2e/wine-env.sh BUILD_WIN
+#   . tests/support/wine-env.sh BUILD_WIN [NAME]
 #
-# - WINEPREFIX is BUILD_WIN/wine-prefix, created on first use;
+# - WINEPREFIX is BUILD_WIN/NAME (wine-prefix), created on first use;
 # - Wine's own fonts are linked into the prefix's windows/Fonts, which
 #   Debian's Wine leaves empty: without them "MS Sans Serif" silently becomes
 #   another face and every label breaks differently;
 # - wine_temp_dir prints the prefix's temporary folder as Wine itself reports
 #   it, as a Unix path;
 # - with PELMO_DPI set to another density than 96, the prefix is a copy of
-#   that one, BUILD_WIN/wine-prefix-DPI, whose "LogPixels" says so (as
+#   that one, BUILD_WIN/NAME-DPI, whose "LogPixels" says so (as
 #   winecfg's screen resolution sets it), with its wineserver restarted.
 
 wine_build=$(cd "$1" && pwd)
-export WINEPREFIX=$wine_build/wine-prefix
+wine_base=$wine_build/${2:-wine-prefix}
+export WINEPREFIX=$wine_base
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-wine_probe=$wine_build/tests/win32e2e/probe/wine-probe.exe
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix ..." >&2
@@ -27,7 +27,7 @@ ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
 
 # wine_dpi_prefix DPI: prints the prefix of that density, made first if need be.
 wine_dpi_prefix() {
-    local base=$wine_build/wine-prefix dir=$wine_build/wine-prefix-$1
+    local base=$wine_base dir=$wine_base-$1
     if [ "$1" = 96 ]; then
         echo "$base"
         return 0
