@@ -1,5 +1,6 @@
 #include "GdiPicture.h"
 
+#include "DibCanvas.h"
 #include "MetafileReader.h" // placeableChecksum
 #include "TwipsPerPixel.h"
 
@@ -8,60 +9,11 @@
 
 namespace {
 
-// A 24-bit top-down DIB section with a memory device context drawing on it.
-class DibSection {
-public:
-    DibSection(int width, int height)
-        : width_(width)
-        , height_(height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 24;
-        info.bmiHeader.biCompression = BI_RGB;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits_, nullptr, 0);
-        if (!dc_ || !bitmap_) {
-            throw std::runtime_error("cannot create a DIB section");
-        }
-        old_ = SelectObject(dc_, bitmap_);
-    }
-    ~DibSection() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    DibSection(const DibSection&) = delete;
-    DibSection& operator=(const DibSection&) = delete;
-
-    HDC dc() const { return dc_; }
-    int stride() const { return (width_ * 3 + 3) & ~3; }
-    std::uint32_t rgb(int x, int y) const { // 0x00RRGGBB
-        GdiFlush();
-        const auto* p = static_cast<const std::uint8_t*>(bits_) + y * stride() + x * 3;
-        return p[0] | (p[1] << 8) | (std::uint32_t{p[2]} << 16);
-    }
-
-private:
-    int width_, height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    void* bits_ = nullptr;
-};
-
 std::int16_t le16(std::span<const std::uint8_t> b, std::size_t at) {
     return static_cast<std::int16_t>(b[at] | (b[at + 1] << 8));
 }
 
-void play(const DibSection& target, std::span<const std::uint8_t> placeable, int width, int height,
-          COLORREF ground) {
-    RECT all{0, 0, width, height};
-    HBRUSH brush = CreateSolidBrush(ground);
-    FillRect(target.dc(), &all, brush);
-    DeleteObject(brush);
+void play(const DibCanvas& target, std::span<const std::uint8_t> placeable) {
     HMETAFILE metafile = SetMetaFileBitsEx(UINT(placeable.size() - 22), placeable.data() + 22);
     if (!metafile) {
         throw std::runtime_error("GDI does not take the metafile");
@@ -71,7 +23,7 @@ void play(const DibSection& target, std::span<const std::uint8_t> placeable, int
     SetWindowOrgEx(target.dc(), left, top, nullptr);
     SetWindowExtEx(target.dc(), le16(placeable, 10) - left, le16(placeable, 12) - top, nullptr);
     SetViewportOrgEx(target.dc(), 0, 0, nullptr);
-    SetViewportExtEx(target.dc(), width, height, nullptr);
+    SetViewportExtEx(target.dc(), target.width(), target.height(), nullptr);
     PlayMetaFile(target.dc(), metafile);
     DeleteMetaFile(metafile);
 }
@@ -79,10 +31,10 @@ void play(const DibSection& target, std::span<const std::uint8_t> placeable, int
 } // namespace
 
 Picture playWithGdi(std::span<const std::uint8_t> placeable, int width, int height) {
-    const DibSection onBlack(width, height);
-    const DibSection onWhite(width, height);
-    play(onBlack, placeable, width, height, RGB(0, 0, 0));
-    play(onWhite, placeable, width, height, RGB(255, 255, 255));
+    const DibCanvas onBlack(width, height, RGB(0, 0, 0));
+    const DibCanvas onWhite(width, height, RGB(255, 255, 255));
+    play(onBlack, placeable);
+    play(onWhite, placeable);
     Picture picture{width, height, std::vector<std::uint32_t>(std::size_t(width) * height)};
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {

@@ -16,7 +16,7 @@ struct Picture {
     std::vector<std::uint32_t> argb;
 };
 
-// Plays a placeable metafile with GDI's PlayMetaFile into 24-bit DIB sections
+// Plays a placeable metafile with GDI's PlayMetaFile into 32-bit DIB sections
 // of `width` x `height` pixels, mapped as a program shows such a file: the
 // frame of the placeable header onto the whole picture. It plays twice, on
 // black and on white; a pixel that differs between the two was not drawn.

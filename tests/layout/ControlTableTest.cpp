@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <set>
-#include <string>
-#include <utility>
 
 namespace {
 
@@ -17,11 +15,10 @@ bool takesTab(ControlKind kind) {
 TEST(ControlTable, ListsEveryControlOnceInCreationOrder) {
     const auto table = controlTable();
     ASSERT_EQ(table.size(), 68u);
-    std::set<std::pair<std::string, int>> seen;
+    std::set<ControlId> seen;
     for (std::size_t i = 0; i < table.size(); ++i) {
         EXPECT_EQ(table[i].number, int(i) + 1);
-        EXPECT_TRUE(seen.insert({std::string(table[i].id.name), table[i].id.index}).second)
-            << table[i].id.name << "(" << table[i].id.index << ") twice";
+        EXPECT_TRUE(seen.insert(table[i].id).second) << toString(table[i].id) << " twice";
     }
     for (int i = 0; i < 12; ++i) {
         EXPECT_NE(findControl({"Command1", i}), nullptr) << i;
@@ -38,7 +35,7 @@ TEST(ControlTable, ContainersComeBeforeWhatTheyHold) {
             continue;
         }
         const ControlEntry* container = findControl(entry.container);
-        ASSERT_NE(container, nullptr) << entry.id.name;
+        ASSERT_NE(container, nullptr) << toString(entry.id);
         EXPECT_EQ(container->kind, ControlKind::PictureBox);
         EXPECT_LT(container->number, entry.number);
     }
@@ -50,7 +47,7 @@ TEST(ControlTable, TabPositionsAreDistinctAndOnlyWhereFocusCanGo) {
         if (takesTab(entry.kind)) {
             tabs.push_back(entry.tab);
         } else {
-            EXPECT_EQ(entry.tab, ControlEntry::NoTab) << entry.id.name;
+            EXPECT_EQ(entry.tab, ControlEntry::NoTab) << toString(entry.id);
         }
     }
     std::sort(tabs.begin(), tabs.end());
@@ -63,7 +60,7 @@ TEST(ControlTable, EveryPlaceIsAWholePixel) {
     for (const ControlEntry& entry : controlTable()) {
         for (int v : {entry.left, entry.top, entry.width, entry.height, entry.x1, entry.y1,
                       entry.x2, entry.y2}) {
-            EXPECT_EQ(v % TwipsPerPixel, 0) << entry.id.name << "(" << entry.id.index << ")";
+            EXPECT_EQ(v % TwipsPerPixel, 0) << toString(entry.id);
         }
     }
     EXPECT_EQ(form1Settings().clientWidth % TwipsPerPixel, 0);

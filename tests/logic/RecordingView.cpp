@@ -4,10 +4,6 @@
 
 namespace {
 
-std::string nameOf(ControlId id) {
-    return std::string(id.name) + "(" + std::to_string(id.index) + ")";
-}
-
 constexpr const char* TopPrefix = "Top ";
 
 std::optional<int> topOf(const std::string& entry) {
@@ -33,8 +29,8 @@ void RecordingView::setCabinTop(int twips) {
 }
 
 void RecordingView::takePicture(ControlId to, ControlId from) {
-    showing[{std::string(to.name), to.index}] = nameOf(from);
-    timeline.push_back(nameOf(to) + " <- " + nameOf(from));
+    showing[{std::string(to.name), to.index}] = toString(from);
+    timeline.push_back(toString(to) + " <- " + toString(from));
 }
 
 void RecordingView::setText1(const std::string& value) {

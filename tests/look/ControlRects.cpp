@@ -4,16 +4,8 @@
 
 #include <algorithm>
 
-std::string controlName(ControlId id) {
-    std::string name(id.name);
-    if (id.index != ControlId::NoIndex) {
-        name += "(" + std::to_string(id.index) + ")";
-    }
-    return name;
-}
-
 std::string describeControl(const ControlEntry& entry) {
-    std::string name = controlName(entry.id);
+    std::string name = toString(entry.id);
     if (entry.kind != ControlKind::Label) {
         return name;
     }

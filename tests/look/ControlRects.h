@@ -14,9 +14,6 @@ struct ControlRect {
     }
 };
 
-// "Command1(11)", "Label5", "Form1".
-std::string controlName(ControlId id);
-
 // The name, and for a label its caption with runs of spaces folded and a long
 // one cut, to tell it at a glance in a failure: "Label8 (Fifth Floor)".
 std::string describeControl(const ControlEntry& entry);

@@ -11,8 +11,8 @@
 // Where each word of each label shows in two pictures of the window: the
 // first column of ink in the word's stretch of its line, as the 96-dot
 // layout gives it at `scale`, widened by a device pixel either side, and the
-// foot of its glyphs on the baseline. Faces differ between the two windows on denser screens; their words
-// must still stand in the same places.
+// foot of its glyphs on the baseline. Faces differ between the two windows on denser screens; their
+// words must still stand in the same places.
 struct WordPlace {
     const ControlEntry* label;
     std::string word;

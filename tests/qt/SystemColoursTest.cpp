@@ -1,5 +1,6 @@
 #include "SystemColours.h"
 #include "PanelWindow.h"
+#include "RgbHex.h"
 
 #include <QApplication>
 #include <QImage>
@@ -7,10 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-std::string hex(QRgb c) {
-    return QColor(c).name().toStdString();
-}
 
 TEST(SystemColours, ParseReadsFiveColoursInTableOrder) {
     const auto set = SystemColours::parse("010203,0a0B0c,FF0000,00ff00,123456");
@@ -45,13 +42,13 @@ TEST(SystemColours, WindowCanShowAnotherPlatformsColours) {
     w.setPalette(other);
 
     const QImage image = w.grab().toImage();
-    EXPECT_EQ(hex(image.pixel(372, 60)), "#ff0000");  // Command1(11)'s face: 0
-    EXPECT_EQ(hex(image.pixel(372, 424)), "#00ff00"); // Text1's back: 5
-    EXPECT_EQ(hex(image.pixel(8, 310)), "#0000ff");   // Shape3's outline: 8
-    EXPECT_EQ(hex(image.pixel(17, 312)), "#ffff00");  // Label12's back: 15
-    int captionPixels = 0;                            // Label12's caption: 18
+    EXPECT_EQ(rgbHex(image.pixel(372, 60)), "#ff0000");  // Command1(11)'s face: 0
+    EXPECT_EQ(rgbHex(image.pixel(372, 424)), "#00ff00"); // Text1's back: 5
+    EXPECT_EQ(rgbHex(image.pixel(8, 310)), "#0000ff");   // Shape3's outline: 8
+    EXPECT_EQ(rgbHex(image.pixel(17, 312)), "#ffff00");  // Label12's back: 15
+    int captionPixels = 0;                               // Label12's caption: 18
     for (int x = 16; x < 100; ++x) {
-        captionPixels += hex(image.pixel(x, 320)) == "#00ffff";
+        captionPixels += rgbHex(image.pixel(x, 320)) == "#00ffff";
     }
     EXPECT_GT(captionPixels, 5);
 }

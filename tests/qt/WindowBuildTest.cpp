@@ -1,4 +1,5 @@
 #include "CallButton.h"
+#include "ControlIdPrinting.h"
 #include "PanelWindow.h"
 #include "Twips.h"
 
@@ -11,11 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-QString nameOf(const ControlEntry& e) {
-    return QString::fromUtf8(e.id.name.data(), qsizetype(e.id.name.size())) +
-           (e.id.index == ControlId::NoIndex ? QString() : QStringLiteral("(%1)").arg(e.id.index));
-}
 
 TEST(WindowBuild, FrameIsFixedWithCloseBoxOnly) {
     PanelWindow w;
@@ -37,14 +33,14 @@ TEST(WindowBuild, ChildControlsStandWhereTheTableSays) {
         const bool isChild = entry.kind == ControlKind::PushButton ||
                              entry.kind == ControlKind::PictureBox ||
                              entry.kind == ControlKind::TextBox;
-        ASSERT_EQ(widget != nullptr, isChild) << nameOf(entry).toStdString();
+        ASSERT_EQ(widget != nullptr, isChild) << entry.id;
         if (!widget) {
             continue;
         }
         ++children;
-        EXPECT_EQ(widget->geometry(), pixelRect(entry)) << nameOf(entry).toStdString();
+        EXPECT_EQ(widget->geometry(), pixelRect(entry)) << entry.id;
         QWidget* container = entry.container == Form1 ? &w : w.control(entry.container);
-        EXPECT_EQ(widget->parentWidget(), container) << nameOf(entry).toStdString();
+        EXPECT_EQ(widget->parentWidget(), container) << entry.id;
         EXPECT_TRUE(widget->isVisibleTo(&w));
     }
     EXPECT_EQ(children, 12 + 14 + 1);
@@ -65,7 +61,7 @@ TEST(WindowBuild, EarlierEntriesLieAboveLaterSiblings) {
             }
             const QObjectList& siblings = wa->parentWidget()->children();
             EXPECT_GT(siblings.indexOf(wa), siblings.indexOf(wb))
-                << nameOf(a).toStdString() << " should lie above " << nameOf(b).toStdString();
+                << a.id << " should lie above " << b.id;
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "LabelWrap.h"
 #include "PanelWindow.h"
+#include "RgbHex.h"
 #include "SystemColours.h"
 #include "Twips.h"
 #include "WindowFont.h"
@@ -20,12 +21,8 @@ QRgb rgb(int r, int g, int b) {
     return qRgb(r, g, b);
 }
 
-std::string hex(QRgb c) {
-    return QColor(c).name().toStdString();
-}
-
 #define EXPECT_PIXEL(image, x, y, colour)                                                          \
-    EXPECT_EQ(hex((image).pixel(x, y)), hex(colour)) << "at " << (x) << "," << (y)
+    EXPECT_EQ(rgbHex((image).pixel(x, y)), rgbHex(colour)) << "at " << (x) << "," << (y)
 
 TEST(WindowLooks, SurfaceIsPaintedBackToFront) {
     PanelWindow w;
@@ -54,7 +51,7 @@ TEST(WindowLooks, RepaintingAPartLooksLikeRepaintingTheWhole) {
         w.render(&partial, part.topLeft(), QRegion(part));
         for (int y = part.top(); y <= part.bottom(); ++y) {
             for (int x = part.left(); x <= part.right(); ++x) {
-                ASSERT_EQ(hex(partial.pixel(x, y)), hex(whole.pixel(x, y)))
+                ASSERT_EQ(rgbHex(partial.pixel(x, y)), rgbHex(whole.pixel(x, y)))
                     << "at " << x << "," << y;
             }
         }
@@ -65,10 +62,10 @@ TEST(WindowLooks, ChildWindowsCoverTheSurface) {
     PanelWindow w;
     const QImage image = render(w);
     // The cabin stands over the ground floor's line and the shaft.
-    EXPECT_NE(hex(image.pixel(350, 312)), hex(rgb(0, 64, 0)));
-    EXPECT_NE(hex(image.pixel(350, 340)), hex(rgb(255, 128, 0)));
+    EXPECT_NE(rgbHex(image.pixel(350, 312)), rgbHex(rgb(0, 64, 0)));
+    EXPECT_NE(rgbHex(image.pixel(350, 340)), rgbHex(rgb(255, 128, 0)));
     // The code box's frame lies over the lowest row of the label above it.
-    EXPECT_NE(hex(image.pixel(300, 416)), hex(w.palette().color(QPalette::Button).rgb()));
+    EXPECT_NE(rgbHex(image.pixel(300, 416)), rgbHex(w.palette().color(QPalette::Button).rgb()));
     EXPECT_PIXEL(image, 372, 424, w.palette().color(QPalette::Base).rgb());
 }
 

@@ -2,7 +2,7 @@
 // standing in for it, whose words must still stand in the raster face's
 // columns so that the legends read as bit diagrams.
 #include "LabelText.h"
-#include "Canvas.h"
+#include "DibCanvas.h"
 #include "PixelGeometry.h"
 #include "RasterFace.h"
 #include "WindowFonts.h"
@@ -16,7 +16,7 @@ namespace {
 
 // Where ink begins after a gap of at least two blank columns, in one text row
 // band of a label drawn at the window's origin.
-std::vector<int> wordStarts(const Canvas& canvas, const PixelRect& box, int line,
+std::vector<int> wordStarts(const DibCanvas& canvas, const PixelRect& box, int line,
                             const DisplayScale& scale = {}) {
     const COLORREF back = canvas.at(box.left, box.top);
     std::vector<int> starts;
@@ -42,7 +42,7 @@ std::vector<int> wordStarts(const Canvas& canvas, const PixelRect& box, int line
 
 std::vector<std::vector<int>> columnsOf(const ControlEntry& label, const WindowFonts& fonts,
                                         const DisplayScale& scale = {}) {
-    Canvas canvas(scale.length(415), scale.length(448), RGB(255, 0, 255));
+    DibCanvas canvas(scale.length(415), scale.length(448), RGB(255, 0, 255));
     paintLabel(canvas.dc(), label, fonts, scale);
     const PixelRect box = scale.rect(pixelBounds(label));
     std::vector<std::vector<int>> lines;
@@ -98,7 +98,7 @@ TEST(LabelText, PortLabelsAreUnderlinedOnTheRowUnderTheGlyphs) {
     const PixelRect box = pixelBounds(*label);
     for (const wchar_t* face : {WindowFonts::RasterFaceName, L"Tahoma"}) {
         const WindowFonts fonts(DisplayScale(), face);
-        Canvas canvas(415, 448, RGB(255, 0, 255));
+        DibCanvas canvas(415, 448, RGB(255, 0, 255));
         paintLabel(canvas.dc(), *label, fonts);
         const COLORREF text = GetSysColor(COLOR_BTNTEXT);
         int row = -1;

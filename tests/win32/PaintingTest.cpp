@@ -3,7 +3,7 @@
 // Windows with their transparent pixels showing the box's colour.
 #include "PanelWindowFixture.h"
 
-#include "Canvas.h"
+#include "DibCanvas.h"
 #include "RasterFace.h"
 #include "WindowFonts.h"
 
@@ -16,10 +16,10 @@ constexpr COLORREF LightGreen = RGB(128, 255, 128);
 constexpr COLORREF Unpainted = RGB(255, 0, 255);
 
 // A window's client area as drawn by WM_PRINTCLIENT.
-class Capture : public Canvas {
+class Capture : public DibCanvas {
 public:
     explicit Capture(HWND window)
-        : Canvas(clientSize(window).cx, clientSize(window).cy, Unpainted) {
+        : DibCanvas(clientSize(window).cx, clientSize(window).cy, Unpainted) {
         SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc()), PRF_CLIENT);
     }
 

@@ -3,6 +3,7 @@
 // changes the handlers make.
 #include "PanelWindowFixture.h"
 
+#include "ControlIdPrinting.h"
 #include "PixelGeometry.h"
 
 #include <string>
@@ -72,18 +73,18 @@ TEST_F(PanelWindowTest, ChildWindowsStandWhereTheTableSaysInTheirContainers) {
         const bool isWindow = entry.kind == ControlKind::PushButton ||
                               entry.kind == ControlKind::PictureBox ||
                               entry.kind == ControlKind::TextBox;
-        ASSERT_EQ(child != nullptr, isWindow) << entry.id.name << "(" << entry.id.index << ")";
+        ASSERT_EQ(child != nullptr, isWindow) << entry.id;
         if (!child) {
             continue;
         }
         const PixelRect want = pixelBounds(entry);
         const RECT r = placeOf(child);
-        EXPECT_EQ(r.left, want.left) << entry.id.name << "(" << entry.id.index << ")";
-        EXPECT_EQ(r.top, want.top) << entry.id.name << "(" << entry.id.index << ")";
+        EXPECT_EQ(r.left, want.left) << entry.id;
+        EXPECT_EQ(r.top, want.top) << entry.id;
         EXPECT_EQ(r.right - r.left, want.width);
         EXPECT_EQ(r.bottom - r.top, want.height);
         HWND container = entry.container == Form1 ? hwnd : window->control(entry.container);
-        EXPECT_EQ(GetParent(child), container) << entry.id.name << "(" << entry.id.index << ")";
+        EXPECT_EQ(GetParent(child), container) << entry.id;
         buttons += entry.kind == ControlKind::PushButton;
         boxes += entry.kind == ControlKind::PictureBox;
     }
@@ -125,8 +126,7 @@ TEST_F(PanelWindowTest, TabVisitsButtonsAndTextBoxInTabPositionOrder) {
     ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     HWND at = GetNextDlgTabItem(hwnd, nullptr, FALSE);
     for (const ControlEntry* entry : stops) {
-        EXPECT_EQ(at, window->control(entry->id))
-            << entry->id.name << "(" << entry->id.index << ")";
+        EXPECT_EQ(at, window->control(entry->id)) << entry->id;
         at = GetNextDlgTabItem(hwnd, at, FALSE);
     }
     EXPECT_EQ(at, window->control(stops.front()->id)); // and round again

@@ -43,7 +43,7 @@ int printRects(const DisplayScale& scale) {
             continue;
         }
         const ControlRect r = scaledRect(controlRect(entry), scale);
-        std::printf("%s %s %d %d %d %d\n", controlName(entry.id).c_str(), kindName(entry.kind), r.x,
+        std::printf("%s %s %d %d %d %d\n", toString(entry.id).c_str(), kindName(entry.kind), r.x,
                     r.y, r.width, r.height);
     }
     return 0;
@@ -76,7 +76,7 @@ bool compareWords(const QImage& expected, const QImage& actual, const DisplaySca
         const int across = p.word.find_first_not_of('|') == std::string::npos ? scale.length(1) : 1;
         if (!p.inBoth || std::abs(p.dx) > across || std::abs(p.dy) > 1) {
             good = false;
-            std::printf("  %s line %d \"%s\": %s\n", controlName(p.label->id).c_str(), p.line,
+            std::printf("  %s line %d \"%s\": %s\n", toString(p.label->id).c_str(), p.line,
                         p.word.c_str(),
                         p.inBoth ? ("off by " + std::to_string(p.dx) + "," + std::to_string(p.dy) +
                                     " device pixels")
@@ -121,7 +121,7 @@ int compare(const char* expectedPath, const char* actualPath, const char* diffPa
         const ControlRect r =
             c.control != nullptr ? scaledRect(controlRect(*c.control), scale) : ControlRect{};
         std::printf("  %-13s %-10s at %d,%d %dx%d: %ld pixels differ%s\n",
-                    c.control != nullptr ? controlName(c.control->id).c_str() : "Form1",
+                    c.control != nullptr ? toString(c.control->id).c_str() : "Form1",
                     c.control != nullptr ? kindName(c.control->kind) : "background", r.x, r.y,
                     r.width, r.height, c.pixels,
                     chrome ? " (chrome)" : (text ? " (label, its text compared by words)" : ""));

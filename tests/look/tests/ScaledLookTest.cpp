@@ -1,6 +1,8 @@
 // The comparison of two pictures taken on a denser screen: controls found at
 // their scaled places, label text told apart from the rest, and words found
 // by their ink.
+#include "ControlIdPrinting.h"
+#include "ControlNames.h"
 #include "ControlRects.h"
 #include "LabelLayout.h"
 #include "LookCompare.h"
@@ -54,7 +56,7 @@ TEST(ScaledLook, ControlsAreFoundAtTheirScaledPlaces) {
     const ControlRect button = scaledRectOf({"Command1", 11}, Twice);
     const ControlEntry* at = controlAt(button.x + button.width - 2, button.y + 2, 304, Twice);
     ASSERT_NE(at, nullptr);
-    EXPECT_EQ(controlName(at->id), "Command1(11)");
+    EXPECT_EQ(at->id, controls::command1(11));
     EXPECT_EQ(button.width, 2 * controlRect(*findControl({"Command1", 11})).width);
 }
 
@@ -86,7 +88,7 @@ TEST(ScaledLook, WordsAreComparedByWhereTheirInkBegins) {
 
     const std::vector<WordPlace> places = compareWordPlaces(expected, actual, Twice);
     const auto fifth = std::find_if(places.begin(), places.end(), [](const WordPlace& p) {
-        return controlName(p.label->id) == "Label8" && p.word == "Fifth";
+        return p.label->id == ControlId{"Label8"} && p.word == "Fifth";
     });
     ASSERT_NE(fifth, places.end());
     EXPECT_TRUE(fifth->inBoth);
@@ -95,7 +97,7 @@ TEST(ScaledLook, WordsAreComparedByWhereTheirInkBegins) {
     EXPECT_EQ(largestWordOffset(places), 2);
     // A word drawn in neither picture is not found in both.
     const auto floor = std::find_if(places.begin(), places.end(), [](const WordPlace& p) {
-        return controlName(p.label->id) == "Label8" && p.word == "Floor";
+        return p.label->id == ControlId{"Label8"} && p.word == "Floor";
     });
     ASSERT_NE(floor, places.end());
     EXPECT_FALSE(floor->inBoth);

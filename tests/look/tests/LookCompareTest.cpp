@@ -1,4 +1,6 @@
 #include "LookCompare.h"
+#include "ControlIdPrinting.h"
+#include "ControlNames.h"
 #include "ControlRects.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +13,7 @@ constexpr int StartTop = 304; // the cabin at the ground floor
 
 std::string nameAt(int x, int y, int cabinTop = StartTop) {
     const ControlEntry* control = controlAt(x, y, cabinTop);
-    return control == nullptr ? "background" : controlName(control->id);
+    return control == nullptr ? "background" : toString(control->id);
 }
 
 ControlRect rectOf(ControlId id) {
@@ -93,10 +95,10 @@ TEST(CompareLooks, ChargesEachDifferingPixelToTheControlInFront) {
     EXPECT_EQ(d.total - d.identical, 4);
     ASSERT_EQ(d.controls.size(), 3u);
     // In the table's order, the background last.
-    EXPECT_EQ(controlName(d.controls[0].control->id), "Command1(3)");
+    EXPECT_EQ(d.controls[0].control->id, controls::command1(3));
     EXPECT_EQ(d.controls[0].pixels, 1);
     EXPECT_TRUE(isChrome(d.controls[0].control));
-    EXPECT_EQ(controlName(d.controls[1].control->id), "Label13");
+    EXPECT_EQ(d.controls[1].control->id, ControlId{"Label13"});
     EXPECT_EQ(d.controls[1].pixels, 2);
     EXPECT_FALSE(isChrome(d.controls[1].control));
     EXPECT_EQ(d.controls[2].control, nullptr);
