@@ -101,7 +101,7 @@ int main(int argc, char* argv[]) {
     stage("font_registered");
     PanelWindow window;
     SteadyClock clock;
-    LiftPanel panel(window, clock, findControl(controls::Picture1)->top);
+    LiftPanel panel(window, clock, cabinStartTop());
     PanelDriver driver(window, panel);
     stage("window_built");
     window.installEventFilter(&firstPaint);

@@ -224,3 +224,7 @@ const ControlEntry* findControl(ControlId id) {
     }
     return nullptr;
 }
+
+int cabinStartTop() {
+    return findControl(controls::Picture1)->top; // the table always holds the cabin
+}

@@ -75,6 +75,10 @@ std::span<const ControlEntry> controlTable();
 // The row of `id`, or nullptr.
 const ControlEntry* findControl(ControlId id);
 
+// `Picture1`'s top in the design, in twips: where the cabin stands as the
+// window opens.
+int cabinStartTop();
+
 // Default settings that the list leaves out.
 inline constexpr Colour LabelBack = ButtonFace;
 inline constexpr Colour LabelText = ButtonText;

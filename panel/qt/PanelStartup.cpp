@@ -9,7 +9,7 @@ PanelStartup::PanelStartup(const ViewBetween& viewBetween) {
     registerWindowFont(); // before the window takes its font
     window_ = std::make_unique<PanelWindow>();
     PanelView& view = viewBetween ? viewBetween(*window_, clock_) : *window_;
-    panel_ = std::make_unique<LiftPanel>(view, clock_, findControl(controls::Picture1)->top);
+    panel_ = std::make_unique<LiftPanel>(view, clock_, cabinStartTop());
     driver_ = std::make_unique<PanelDriver>(*window_, *panel_);
 }
 

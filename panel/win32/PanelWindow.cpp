@@ -35,7 +35,7 @@ PanelWindow::PanelWindow(HWND window)
     , pictures_(std::make_unique<PictureStore>(instanceOf(window), scale_))
     , fonts_(std::make_unique<WindowFonts>(scale_))
     , editBack_(CreateSolidBrush(toColorRef(TextBoxBack)))
-    , panel_(*this, clock_, findControl(Picture1)->top)
+    , panel_(*this, clock_, cabinStartTop())
     , frames_(window, WM_CABIN_FRAME)
     , driver_(panel_, frames_) {}
 

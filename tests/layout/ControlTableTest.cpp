@@ -1,4 +1,5 @@
 #include "ControlTable.h"
+#include "FloorTable.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +72,7 @@ TEST(ControlTable, CabinStartsAtTheGroundFloor) {
     const ControlEntry* cabin = findControl({"Picture1"});
     ASSERT_NE(cabin, nullptr);
     EXPECT_EQ(cabin->top, 4560);
+    EXPECT_EQ(cabinStartTop(), FloorTopTwips[0]);
 }
 
 } // namespace

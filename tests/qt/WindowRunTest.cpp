@@ -17,11 +17,10 @@ namespace {
 class WindowRun : public ::testing::Test {
 protected:
     WindowRun()
-        : panel(window, clock, findControl(controls::Picture1)->top,
-                [this](std::int32_t, std::uint8_t value) {
-                    written = value;
-                    return true;
-                }) {}
+        : panel(window, clock, cabinStartTop(), [this](std::int32_t, std::uint8_t value) {
+            written = value;
+            return true;
+        }) {}
 
     void callAndArrive(std::int16_t button) {
         panel.Command1_Click(button);

@@ -4,8 +4,7 @@
 #include "ControlTable.h"
 
 PanelSnapshot::PanelSnapshot()
-    : panel_(window_, clock_, findControl(controls::Picture1)->top,
-             [](std::int32_t, std::uint8_t) { return true; }) {
+    : panel_(window_, clock_, cabinStartTop(), [](std::int32_t, std::uint8_t) { return true; }) {
     panel_.Timer1_Timer(); // the first tick: the code box shows the empty code text
 }
 
