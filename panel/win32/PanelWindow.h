@@ -30,7 +30,9 @@ public:
     static constexpr UINT WM_CABIN_FRAME = WM_APP + 2;
 
     // Creates the window, hidden, with its controls and timers running. COM
-    // must be initialised (the pictures are decoded through it).
+    // must be initialised (the pictures are decoded through it). Null when
+    // the window cannot be made: out of memory or window handles. Throws
+    // nothing.
     static HWND create(HINSTANCE instance);
     // The instance of a panel window; null once it is destroyed.
     static PanelWindow* of(HWND window);

@@ -11,8 +11,10 @@ namespace picturebox {
 
 inline constexpr const wchar_t* ClassName = L"PelmoPictureBox";
 
-void registerClass(HINSTANCE instance);
+// False when Windows cannot register the class (it is out of atoms or memory).
+bool registerClass(HINSTANCE instance);
 
+// Null when Windows cannot make the window; the panel goes on without it.
 // `bounds` is in device pixels of the parent; `origin` is the box's corner in
 // the window at 96 dots per inch, from which its picture is scaled as the
 // window's other edges are.
