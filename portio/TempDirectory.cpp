@@ -1,7 +1,5 @@
 #include "TempDirectory.h"
 
-#include "PortFile.h"
-
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -11,6 +9,17 @@
 #endif
 
 namespace portio {
+
+std::string AddSeparator(const std::string& path, char separator) {
+    if (path.empty() || path.back() == separator) {
+        return path;
+    }
+    return path + separator;
+}
+
+std::string AddBackslash(const std::string& path) {
+    return AddSeparator(path, '\\');
+}
 
 #ifdef _WIN32
 

@@ -4,6 +4,7 @@
 #include "GdiColours.h"
 #include "PictureBox.h"
 #include "PixelGeometry.h"
+#include "PortFile.h"
 #include "SurfacePainter.h"
 #include "WideText.h"
 #include "WindowDpi.h"
@@ -36,7 +37,7 @@ PanelWindow::PanelWindow(HWND window)
     , pictures_(std::make_unique<PictureStore>(instanceOf(window), scale_))
     , fonts_(std::make_unique<WindowFonts>(scale_))
     , editBack_(CreateSolidBrush(toColorRef(TextBoxBack)))
-    , panel_(*this, clock_, cabinStartTop())
+    , panel_(*this, clock_, cabinStartTop(), portio::TryWritePort)
     , frames_(window, WM_CABIN_FRAME)
     , driver_(panel_, frames_) {}
 

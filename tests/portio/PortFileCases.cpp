@@ -2,6 +2,7 @@
 // against ScratchFiles and run on Linux and, cross-built, under Wine.
 #include "PortFile.h"
 #include "PortFileFixture.h"
+#include "TempDirectory.h"
 
 #include <atomic>
 #include <chrono>
