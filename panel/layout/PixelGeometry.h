@@ -59,6 +59,12 @@ inline bool isSurfaceKind(ControlKind kind) {
            kind == ControlKind::Image;
 }
 
+// Whether each window makes `kind` a child window (widget) of its own.
+inline bool isChildWindowKind(ControlKind kind) {
+    return kind == ControlKind::PushButton || kind == ControlKind::PictureBox ||
+           kind == ControlKind::TextBox;
+}
+
 // The pixels a surface control may paint: its box, or a line with its width
 // (the round ends reach past the end points).
 inline PixelRect surfacePixelBounds(const ControlEntry& entry) {

@@ -53,6 +53,9 @@ TEST(PixelGeometry, ALinePaintsAsFarAsItsWidthPastItsEnds) {
     EXPECT_EQ(surfacePixelBounds(*label).width, pixelBounds(*label).width);
     EXPECT_TRUE(isSurfaceKind(ControlKind::Image));
     EXPECT_FALSE(isSurfaceKind(ControlKind::PictureBox));
+    for (const ControlEntry& entry : controlTable()) {
+        EXPECT_FALSE(isSurfaceKind(entry.kind) && isChildWindowKind(entry.kind)) << entry.number;
+    }
 }
 
 TEST(LabelLayout, CentredLinesStandInTheMiddleOneLineHeightApart) {

@@ -30,10 +30,7 @@ TEST(WindowBuild, ChildControlsStandWhereTheTableSays) {
     int children = 0;
     for (const ControlEntry& entry : controlTable()) {
         QWidget* widget = w.control(entry.id);
-        const bool isChild = entry.kind == ControlKind::PushButton ||
-                             entry.kind == ControlKind::PictureBox ||
-                             entry.kind == ControlKind::TextBox;
-        ASSERT_EQ(widget != nullptr, isChild) << entry.id;
+        ASSERT_EQ(widget != nullptr, isChildWindowKind(entry.kind)) << entry.id;
         if (!widget) {
             continue;
         }

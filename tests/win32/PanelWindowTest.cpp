@@ -70,10 +70,7 @@ TEST_F(PanelWindowTest, ChildWindowsStandWhereTheTableSaysInTheirContainers) {
     int boxes = 0;
     for (const ControlEntry& entry : controlTable()) {
         HWND child = window->control(entry.id);
-        const bool isWindow = entry.kind == ControlKind::PushButton ||
-                              entry.kind == ControlKind::PictureBox ||
-                              entry.kind == ControlKind::TextBox;
-        ASSERT_EQ(child != nullptr, isWindow) << entry.id;
+        ASSERT_EQ(child != nullptr, isChildWindowKind(entry.kind)) << entry.id;
         if (!child) {
             continue;
         }

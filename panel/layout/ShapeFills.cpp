@@ -1,6 +1,20 @@
-#include "ShapeOutline.h"
+#include "ShapeFills.h"
 
 #include <algorithm>
+
+ShapeFills::ShapeFills(const ControlEntry& shape) {
+    const ControlSettings& s = shape.settings;
+    const PixelRect box = pixelBounds(shape);
+    if (s.opaqueBack && s.back) {
+        add(box, *s.back);
+    }
+    if (s.fill) {
+        add(box, *s.fill);
+    }
+    for (const PixelRect& strip : outlineStrips(box, s.borderPixels)) {
+        add(strip, s.border.value_or(ShapeOutline));
+    }
+}
 
 std::array<PixelRect, 4> outlineStrips(const PixelRect& box, int width) {
     const int across = std::clamp(width, 0, box.height);
