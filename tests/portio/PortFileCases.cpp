@@ -145,18 +145,18 @@ TEST_F(PortFile, DirectoryInThePlaceOfTheFileFailsQuietlyUntilItGoes) {
 }
 
 TEST_F(PortFile, MissingTemporaryDirectoryIsSkippedUntilItExists) {
-    const bool workingDirHadFile = files->exists("emu_port.dat");
+    const bool workingDirHadFile = files->exists(portio::PortFileName);
     const std::string missing = files->path("missing");
     files->reportAsTemporary(missing);
     EXPECT_FALSE(portio::TryWritePort(155, 2));
     EXPECT_FALSE(files->exists(missing));
-    EXPECT_EQ(files->exists("emu_port.dat"), workingDirHadFile)
+    EXPECT_EQ(files->exists(portio::PortFileName), workingDirHadFile)
         << "nothing lands in the working directory";
 
     ASSERT_TRUE(files->makeDirectory(missing));
     EXPECT_TRUE(portio::TryWritePort(155, 2));
     const Bytes written =
-        files->read(missing + files->separator() + "emu_port.dat").value_or(Bytes());
+        files->read(missing + files->separator() + portio::PortFileName).value_or(Bytes());
     ASSERT_EQ(written.size(), 56u);
     EXPECT_EQ(written[55], 2);
 }

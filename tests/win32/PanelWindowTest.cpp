@@ -4,6 +4,7 @@
 #include "PanelWindowFixture.h"
 
 #include "ControlIdPrinting.h"
+#include "MessageWait.h"
 #include "PixelGeometry.h"
 
 #include <string>
@@ -30,21 +31,10 @@ ControlId command1(int i) {
 // Whether `window` receives a tick of `timer` within `limitMs`; other timers'
 // ticks that come meanwhile are dropped.
 bool tickArrives(HWND window, ControlId timer, DWORD limitMs) {
-    const DWORD until = GetTickCount() + limitMs;
-    for (;;) {
-        MSG msg;
-        while (PeekMessageW(&msg, window, WM_TIMER, WM_TIMER, PM_REMOVE)) {
-            const ControlEntry* entry = ChildControls::entryOfChildId(static_cast<int>(msg.wParam));
-            if (entry && entry->id == timer) {
-                return true;
-            }
-        }
-        const DWORD now = GetTickCount();
-        if (now >= until) {
-            return false;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, until - now, QS_TIMER);
-    }
+    return messageArrives(window, WM_TIMER, WM_TIMER, limitMs, [timer](const MSG& msg) {
+        const ControlEntry* entry = ChildControls::entryOfChildId(static_cast<int>(msg.wParam));
+        return entry && entry->id == timer;
+    });
 }
 
 } // namespace
