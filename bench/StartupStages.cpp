@@ -32,6 +32,8 @@
 #include <memory>
 #include <string>
 
+using namespace layout;
+
 namespace {
 
 constexpr const char* StartVariable = "PELMO_STAGES_T0_NS";

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace layout {
+
 // The one place where the design's twips become pixels: 15 twips each at 96
 // dots per inch. Both windows place their controls with these.
 
@@ -78,3 +80,5 @@ inline PixelRect surfacePixelBounds(const ControlEntry& entry) {
     return {left, top, std::max(l.x1, l.x2) + reach + 1 - left,
             std::max(l.y1, l.y2) + reach + 1 - top};
 }
+
+} // namespace layout

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace layout {
+
 ShapeFills::ShapeFills(const ControlEntry& shape) {
     const ControlSettings& s = shape.settings;
     const PixelRect box = pixelBounds(shape);
@@ -24,3 +26,5 @@ std::array<PixelRect, 4> outlineStrips(const PixelRect& box, int width) {
              {box.left, box.top, down, box.height},
              {box.right() - down, box.top, down, box.height}}};
 }
+
+} // namespace layout

@@ -6,6 +6,8 @@
 #include <array>
 #include <cstddef>
 
+namespace layout {
+
 // One rectangle of a shape in one colour, in pixels at 96 dots per inch.
 struct ShapeFill {
     PixelRect rect;
@@ -32,3 +34,5 @@ private:
 // The four strips a shape's outline is filled as: top, bottom, left, right,
 // each `width` pixels thick and inside the box, whatever the width.
 std::array<PixelRect, 4> outlineStrips(const PixelRect& box, int width);
+
+} // namespace layout

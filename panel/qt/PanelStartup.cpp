@@ -6,6 +6,8 @@
 #include "ControlTable.h"
 #include "PortFile.h"
 
+using namespace layout;
+
 PanelStartup::PanelStartup(const ViewBetween& viewBetween) {
     registerWindowFont(); // before the window takes its font
     window_ = std::make_unique<PanelWindow>();

@@ -8,6 +8,8 @@
 
 #include <QPainter>
 
+using namespace layout;
+
 namespace {
 
 // Each control starts from the painter's state as the window set it up,

@@ -3,6 +3,8 @@
 #include "MessageLoop.h"
 #include "PanelWindow.h"
 
+using namespace layout;
+
 int runPanelProgram(HINSTANCE instance, int show) noexcept {
     HWND window = PanelWindow::create(instance);
     if (!window) {

@@ -12,6 +12,8 @@
 #include <new>
 #include <string>
 
+using namespace layout;
+
 namespace {
 
 using controls::Picture1;

@@ -8,6 +8,8 @@
 
 #include <windowsx.h>
 
+using namespace layout;
+
 namespace {
 
 PanelWindow* self(HWND window) {

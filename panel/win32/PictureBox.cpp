@@ -6,6 +6,8 @@
 
 #include <memory>
 
+using namespace layout;
+
 namespace {
 
 // The box's instance data, attached to its window.

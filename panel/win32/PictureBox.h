@@ -19,11 +19,11 @@ bool registerClass(HINSTANCE instance);
 // the window at 96 dots per inch, from which its picture is scaled as the
 // window's other edges are.
 HWND create(HWND parent, int id, RECT bounds, COLORREF back, const PanelPicture* picture,
-            POINT origin, const DisplayScale& scale);
+            POINT origin, const layout::DisplayScale& scale);
 
 // A new corner or scale: after the cabin moves, or the window moves to a
 // screen of another density. The caller moves the box itself.
-void setPlacement(HWND box, POINT origin, const DisplayScale& scale);
+void setPlacement(HWND box, POINT origin, const layout::DisplayScale& scale);
 
 // Repaints only when the picture changes.
 void setPicture(HWND box, const PanelPicture* picture);

@@ -6,6 +6,8 @@
 #include "ShapeFills.h"
 #include "WideLine.h"
 
+using namespace layout;
+
 namespace {
 
 // Each control starts from the device context as the window set it up, and

@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+using namespace layout;
+
 namespace {
 
 // Records the controls handed over, in order, with the kind of call made.

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <map>
 
+using namespace layout;
+
 namespace {
 
 // The controls front to back as the screen shows them.

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+using namespace layout;
+
 namespace {
 
 TEST(WindowBuild, FrameIsFixedWithCloseBoxOnly) {
@@ -36,7 +38,7 @@ TEST(WindowBuild, ChildControlsStandWhereTheTableSays) {
         }
         ++children;
         EXPECT_EQ(widget->geometry(), pixelRect(entry)) << entry.id;
-        QWidget* container = entry.container == Form1 ? &w : w.control(entry.container);
+        QWidget* container = entry.container == controls::Form1 ? &w : w.control(entry.container);
         EXPECT_EQ(widget->parentWidget(), container) << entry.id;
         EXPECT_TRUE(widget->isVisibleTo(&w));
     }

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+using namespace layout;
+
 namespace {
 
 std::wstring textOf(HWND w) {
@@ -70,7 +72,8 @@ TEST_F(PanelWindowTest, ChildWindowsStandWhereTheTableSaysInTheirContainers) {
         EXPECT_EQ(r.top, want.top) << entry.id;
         EXPECT_EQ(r.right - r.left, want.width);
         EXPECT_EQ(r.bottom - r.top, want.height);
-        HWND container = entry.container == Form1 ? hwnd : window->control(entry.container);
+        HWND container =
+            entry.container == controls::Form1 ? hwnd : window->control(entry.container);
         EXPECT_EQ(GetParent(child), container) << entry.id;
         buttons += entry.kind == ControlKind::PushButton;
         boxes += entry.kind == ControlKind::PictureBox;

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace layout;
+
 namespace {
 
 HINSTANCE instance() {
