@@ -15,6 +15,7 @@
 #include "MonotonicClock.h"
 #include "PanelDriver.h"
 #include "PanelWindow.h"
+#include "PortFile.h"
 #include "WindowFont.h"
 
 #include <QApplication>
@@ -30,6 +31,8 @@
 #include <ctime>
 #include <memory>
 #include <string>
+
+using namespace layout;
 
 namespace {
 
@@ -101,7 +104,7 @@ int main(int argc, char* argv[]) {
     stage("font_registered");
     PanelWindow window;
     SteadyClock clock;
-    LiftPanel panel(window, clock, cabinStartTop());
+    LiftPanel panel(window, clock, cabinStartTop(), portio::TryWritePort);
     PanelDriver driver(window, panel);
     stage("window_built");
     window.installEventFilter(&firstPaint);

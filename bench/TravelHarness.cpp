@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <optional>
 
+using namespace layout;
+
 namespace {
 
 constexpr int SettleMs = 500;

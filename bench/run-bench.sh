@@ -24,7 +24,7 @@ need "build with -DPELMO_BENCH=ON" "$panel" "$floor" "$probe" "$build/bench/trav
 
 work=$session_dir
 export TMPDIR=$work XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
-port=$work/emu_port.dat
+port=$work/$port_file_name
 probe_pid=
 on_exit 'if [ -n "$probe_pid" ]; then kill "$probe_pid" 2>/dev/null || true; fi'
 

@@ -27,7 +27,7 @@ need "build both first" "$panel" "$bare" "$probe" "$wine_probe"
 # the first measurement, as they would on a desktop where Wine is in use.
 wine_stop
 wineserver -p
-port=$(wine_temp_dir)/emu_port.dat
+port=$(wine_temp_dir)/$port_file_name
 work=$session_dir # for launch and stop_launched
 probe_pid=
 on_exit 'if [ -n "$probe_pid" ]; then kill "$probe_pid" 2>/dev/null || true; fi'

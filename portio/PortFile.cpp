@@ -13,17 +13,6 @@
 
 namespace portio {
 
-std::string AddSeparator(const std::string& path, char separator) {
-    if (path.empty() || path.back() == separator) {
-        return path;
-    }
-    return path + separator;
-}
-
-std::string AddBackslash(const std::string& path) {
-    return AddSeparator(path, '\\');
-}
-
 std::string PortFilePath() {
     const auto dir = TempDirectoryWithSeparator();
     return dir ? *dir + PortFileName : std::string();

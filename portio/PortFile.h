@@ -22,12 +22,6 @@ void WritePort(std::int32_t port, std::uint8_t value) noexcept;
 // as silent as WritePort's.
 bool TryWritePort(std::int32_t port, std::uint8_t value) noexcept;
 
-// `path` with `separator` appended unless it is empty or already ends in it.
-std::string AddSeparator(const std::string& path, char separator);
-
-// The Windows form: `path` with a trailing "\" unless empty or already there.
-std::string AddBackslash(const std::string& path);
-
 // The full path of the port file, or an empty string when the temporary
 // directory cannot be used. A directory reported as empty leaves the bare file
 // name, which names the file in the current working directory.

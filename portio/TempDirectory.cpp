@@ -1,7 +1,5 @@
 #include "TempDirectory.h"
 
-#include "PortFile.h"
-
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -12,11 +10,23 @@
 
 namespace portio {
 
+std::string AddSeparator(const std::string& path, char separator) {
+    if (path.empty() || path.back() == separator) {
+        return path;
+    }
+    return path + separator;
+}
+
+std::string AddBackslash(const std::string& path) {
+    return AddSeparator(path, '\\');
+}
+
 #ifdef _WIN32
 
 std::optional<std::string> TempDirectoryWithSeparator() {
-    // A 500-character buffer and a limit of 499, as the emulator's own port
-    // code asks; a longer answer is only its required length, not a path.
+    // Up to 499 characters: well above the longest directory the ANSI call
+    // reports (MAX_PATH), in a buffer on the stack. A longer answer is only
+    // the length the call would need, not a path.
     constexpr DWORD limit = 499;
     char buffer[limit + 1] = {};
     SetLastError(ERROR_SUCCESS);

@@ -31,7 +31,7 @@ if [ "$(id -u)" -eq 0 ] && mount -t tmpfs -o size=256k tmpfs "$dir" 2>/dev/null;
 else
     mounted=
 fi
-port=$dir/emu_port.dat
+port=$dir/$port_file_name
 size_of() { stat -c %s "$port" 2>/dev/null || echo none; }
 
 start_qt_panel "$panel" "$dir" "$work/panel.log"

@@ -57,7 +57,7 @@ run_phase() {
     phase=$1
     local dir=$work/$1 deadline
     mkdir -p "$dir"
-    port=$dir/emu_port.dat
+    port=$dir/$port_file_name
     local size_arg=()
     if [ "$3" = existing ]; then
         head -c 300 /dev/urandom >"$port"

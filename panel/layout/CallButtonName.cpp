@@ -2,6 +2,8 @@
 
 #include "FloorTable.h"
 
+namespace layout {
+
 std::optional<std::string> callButtonName(int index) {
     if (index < 0 || index >= 2 * FloorCount) {
         return std::nullopt;
@@ -9,3 +11,5 @@ std::optional<std::string> callButtonName(int index) {
     return index < FloorCount ? "Call floor " + std::to_string(index)
                               : "Call lift to floor " + std::to_string(index - FloorCount);
 }
+
+} // namespace layout

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace layout {
+
 // A colour as the window's design stores it: 0x00BBGGRR, or with the top bit
 // set, 0x80000000 + n for entry n of the system's colour table.
 using Colour = std::uint32_t;
@@ -34,3 +36,5 @@ inline constexpr Colour WindowBackground = SystemColour(5);
 inline constexpr Colour WindowText = SystemColour(8);
 inline constexpr Colour ButtonFace = SystemColour(15);
 inline constexpr Colour ButtonText = SystemColour(18);
+
+} // namespace layout

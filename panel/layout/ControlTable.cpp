@@ -2,6 +2,8 @@
 
 #include <array>
 
+namespace layout {
+
 namespace {
 
 using enum ControlKind;
@@ -16,7 +18,7 @@ constexpr Colour Red = 0x000000FF;
 constexpr Colour Black = 0x00000000;
 
 constexpr int NoTab = ControlEntry::NoTab;
-constexpr ControlId Form = Form1;
+constexpr ControlId Form = controls::Form1;
 
 // Row builders, one per kind, so the table below reads like the design.
 
@@ -228,3 +230,5 @@ const ControlEntry* findControl(ControlId id) {
 int cabinStartTop() {
     return findControl(controls::Picture1)->top; // the table always holds the cabin
 }
+
+} // namespace layout

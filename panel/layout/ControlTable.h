@@ -8,6 +8,8 @@
 #include <span>
 #include <string_view>
 
+namespace layout {
+
 enum class ControlKind { PushButton, Timer, PictureBox, TextBox, Label, Shape, Line, Image };
 
 enum class TextAlign { Left, Centre };
@@ -58,8 +60,6 @@ struct ControlEntry {
     ControlSettings settings{};
 };
 
-using controls::Form1;
-
 struct WindowSettings {
     std::string_view caption{};
     int clientWidth;
@@ -84,3 +84,5 @@ inline constexpr Colour LabelBack = ButtonFace;
 inline constexpr Colour LabelText = ButtonText;
 inline constexpr Colour ShapeOutline = WindowText;
 inline constexpr Colour TextBoxBack = WindowBackground;
+
+} // namespace layout

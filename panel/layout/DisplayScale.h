@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+namespace layout {
+
 // A screen's density against the 96 dots per inch the window is laid out for,
 // and where the window's pixels land on it. A pixel edge at x lands on the
 // device pixel edge x × ratio rounded half up, which is how Qt maps a filled
@@ -70,3 +72,5 @@ public:
 private:
     double ratio_ = 1.0;
 };
+
+} // namespace layout

@@ -1,5 +1,7 @@
 #include "LabelLayout.h"
 
+namespace layout {
+
 std::vector<LabelLine> layOutLabel(const ControlEntry& label, const TextWidth& measure,
                                    int lineHeight) {
     const ControlSettings& s = label.settings;
@@ -31,3 +33,5 @@ std::vector<PlacedWord> placeWords(std::string_view line, const TextWidth& measu
     }
     return words;
 }
+
+} // namespace layout

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+namespace layout {
+
 // Where each line of a label goes, in pixels of the window: the caption broken
 // by wrapCaption, each line left-aligned or centred in the label's box, one
 // line height below the last, and lines that start below the box left out.
@@ -34,3 +36,5 @@ struct PlacedWord {
 };
 
 std::vector<PlacedWord> placeWords(std::string_view line, const TextWidth& measure);
+
+} // namespace layout

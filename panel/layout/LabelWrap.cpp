@@ -1,5 +1,7 @@
 #include "LabelWrap.h"
 
+namespace layout {
+
 namespace {
 
 bool fits(std::string_view text, int width, const TextWidth& measure) {
@@ -64,3 +66,5 @@ std::vector<std::string> wrapCaption(std::string_view caption, int width, TextAl
     }
     return lines;
 }
+
+} // namespace layout

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace layout {
+
 // Width of a piece of text in pixels, in the label's font.
 using TextWidth = std::function<int(std::string_view)>;
 
@@ -20,3 +22,5 @@ using TextWidth = std::function<int(std::string_view)>;
 // - a word wider than a whole line is broken between characters.
 std::vector<std::string> wrapCaption(std::string_view caption, int width, TextAlign align,
                                      const TextWidth& measure);
+
+} // namespace layout

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace layout {
+
 // The one place where the design's twips become pixels: 15 twips each at 96
 // dots per inch. Both windows place their controls with these.
 
@@ -59,6 +61,12 @@ inline bool isSurfaceKind(ControlKind kind) {
            kind == ControlKind::Image;
 }
 
+// Whether each window makes `kind` a child window (widget) of its own.
+inline bool isChildWindowKind(ControlKind kind) {
+    return kind == ControlKind::PushButton || kind == ControlKind::PictureBox ||
+           kind == ControlKind::TextBox;
+}
+
 // The pixels a surface control may paint: its box, or a line with its width
 // (the round ends reach past the end points).
 inline PixelRect surfacePixelBounds(const ControlEntry& entry) {
@@ -72,3 +80,5 @@ inline PixelRect surfacePixelBounds(const ControlEntry& entry) {
     return {left, top, std::max(l.x1, l.x2) + reach + 1 - left,
             std::max(l.y1, l.y2) + reach + 1 - top};
 }
+
+} // namespace layout

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+namespace layout {
+
 // The metrics of the raster "MS Sans Serif" at 8 points and 96 dots per inch,
 // the face the labels' line breaks and the legends' columns are made for.
 // Where a system hands back another face, the labels are still broken and
@@ -39,3 +41,5 @@ constexpr int width(std::string_view text) {
 }
 
 } // namespace rasterface
+
+} // namespace layout

@@ -1,5 +1,7 @@
 #include "Surface.h"
 
+namespace layout {
+
 void paintSurfaceControl(Surface& surface, const ControlEntry& entry) {
     if (!entry.settings.visible) {
         return;
@@ -35,3 +37,5 @@ bool overlaps(const PixelRect& a, const PixelRect& b) {
     return a.width > 0 && a.height > 0 && b.width > 0 && b.height > 0 && a.left < b.right() &&
            b.left < a.right() && a.top < b.bottom() && b.top < a.bottom();
 }
+
+} // namespace layout

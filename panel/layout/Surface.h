@@ -3,6 +3,8 @@
 #include "ControlTable.h"
 #include "DisplayScale.h"
 
+namespace layout {
+
 // The window's own surface as a front end draws it: one call for each kind of
 // control that lies there rather than in a child window. paintSurface decides
 // which controls are painted and in what order, so both windows agree on it;
@@ -28,3 +30,5 @@ void paintSurface(Surface& surface, const PixelRect& damage, const DisplayScale&
 
 // Whether two rectangles share a pixel; an empty one meets nothing.
 bool overlaps(const PixelRect& a, const PixelRect& b);
+
+} // namespace layout

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace layout {
+
 bool takesFocus(ControlKind kind) {
     return kind == ControlKind::PushButton || kind == ControlKind::TextBox;
 }
@@ -17,3 +19,5 @@ std::vector<const ControlEntry*> tabStops() {
                      [](const ControlEntry* a, const ControlEntry* b) { return a->tab < b->tab; });
     return stops;
 }
+
+} // namespace layout

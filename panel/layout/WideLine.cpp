@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace layout {
+
 namespace {
 
 struct Segment {
@@ -61,3 +63,5 @@ std::vector<PixelSpan> wideLineSpans(const PixelLine& line, int width, const Dis
     }
     return spans;
 }
+
+} // namespace layout

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+namespace layout {
+
 // A run of pixels on one row: columns left to right - 1.
 struct PixelSpan {
     int y = 0;
@@ -23,3 +25,5 @@ struct PixelSpan {
 // of 2 and more; a 1-pixel line is the toolkits' own.
 std::vector<PixelSpan> wideLineSpans(const PixelLine& line, int width,
                                      const DisplayScale& scale = {});
+
+} // namespace layout

@@ -1,7 +1,6 @@
 #include "LiftPanel.h"
 
 #include "ControlNames.h"
-#include "PortFile.h"
 
 #include <algorithm>
 #include <utility>
@@ -15,9 +14,6 @@ LiftPanel::LiftPanel(PanelView& view, const MonotonicClock& clock, int cabinTop,
     , writePort_(std::move(writePort)) {
     state_.Picture1Top = static_cast<std::int16_t>(cabinTop);
 }
-
-LiftPanel::LiftPanel(PanelView& view, const MonotonicClock& clock, int cabinTop)
-    : LiftPanel(view, clock, cabinTop, portio::TryWritePort) {}
 
 void LiftPanel::Timer1_Timer() {
     if (travelling()) {

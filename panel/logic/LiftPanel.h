@@ -34,8 +34,9 @@ public:
 
     // `cabinTop` is where the window puts the cabin when it opens: `Picture1`'s
     // top in the control table, in twips.
+    // `writePort` is the window's: the port file's writer in the program, a
+    // recorder in tests.
     LiftPanel(PanelView& view, const MonotonicClock& clock, int cabinTop, PortWriter writePort);
-    LiftPanel(PanelView& view, const MonotonicClock& clock, int cabinTop);
 
     // `Timer1`'s tick: find the cabin's floor, show digit and code, write the
     // code to port 155, and start a travel when a request is pending.

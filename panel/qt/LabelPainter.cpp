@@ -7,6 +7,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+using namespace layout;
+
 namespace {
 
 QString toQString(std::string_view text) {

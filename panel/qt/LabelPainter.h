@@ -13,4 +13,4 @@ class QPainter;
 // Lines are laid out in the panel's own face at 96 dots per inch. On a denser
 // screen, where a smooth face draws the text, each word goes where that layout
 // puts it, so the legends' bit columns stay under one another.
-void paintLabel(QPainter& painter, const ControlEntry& label, const PanelLook& look);
+void paintLabel(QPainter& painter, const layout::ControlEntry& label, const PanelLook& look);

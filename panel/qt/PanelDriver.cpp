@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <chrono>
 
+using namespace layout;
+
 namespace {
 
 using controls::Timer1;

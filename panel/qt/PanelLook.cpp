@@ -2,6 +2,8 @@
 
 #include "WindowFont.h"
 
+using namespace layout;
+
 PanelLook::PanelLook(qreal devicePixelRatio, const SystemColours& colours)
     : colours_(colours)
     , font_(windowFont(devicePixelRatio))

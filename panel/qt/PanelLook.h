@@ -12,7 +12,7 @@ class PanelLook {
 public:
     PanelLook(qreal devicePixelRatio, const SystemColours& colours);
 
-    QColor colour(Colour colour) const { return colours_.toQColor(colour); }
+    QColor colour(layout::Colour colour) const { return colours_.toQColor(colour); }
 
     // The face text is drawn in: the panel's own at 96 dots per inch, or its
     // smooth stand-in on a denser screen (see windowFont()).

@@ -13,6 +13,8 @@
 
 #include <array>
 
+using namespace layout;
+
 // The pictures are the embedded files of panel/art. Qt reads the GIF, bitmap
 // and icon files; the passenger metafile goes through the panel's own player.
 

@@ -25,4 +25,4 @@ using PictureRef = std::shared_ptr<const PanelPicture>;
 
 // The picture the design gives a box; null for Picture::None. Each image is
 // made once and shared by every box that shows it.
-PictureRef loadPicture(Picture which);
+PictureRef loadPicture(layout::Picture which);

@@ -15,6 +15,8 @@
 
 #include <vector>
 
+using namespace layout;
+
 namespace {
 
 using controls::Picture1;
@@ -45,7 +47,7 @@ PanelWindow::~PanelWindow() = default;
 void PanelWindow::createControl(const ControlEntry& entry) {
     const ControlSettings& s = entry.settings;
     const ControlId key = entry.id;
-    QWidget* container = entry.container == Form1 ? this : widgets_.at(entry.container);
+    QWidget* container = entry.container == controls::Form1 ? this : widgets_.at(entry.container);
     QWidget* widget = nullptr;
 
     switch (entry.kind) {

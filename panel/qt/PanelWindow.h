@@ -54,7 +54,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void createControl(const ControlEntry& entry);
+    void createControl(const layout::ControlEntry& entry);
     void stackAndOrder();
 
     // The look for the window's screen and palette as they are now.

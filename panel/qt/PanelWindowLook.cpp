@@ -9,6 +9,8 @@
 #include <QEvent>
 #include <QLineEdit>
 
+using namespace layout;
+
 namespace {
 
 bool changesLook(QEvent::Type type) {

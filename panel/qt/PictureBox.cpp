@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+using namespace layout;
+
 PictureBox::PictureBox(PictureRef picture, QWidget* parent)
     : QWidget(parent)
     , picture_(std::move(picture)) {

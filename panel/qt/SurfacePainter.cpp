@@ -2,11 +2,13 @@
 
 #include "LabelPainter.h"
 #include "PanelLook.h"
-#include "ShapeOutline.h"
+#include "ShapeFills.h"
 #include "Twips.h"
 #include "WideLine.h"
 
 #include <QPainter>
+
+using namespace layout;
 
 namespace {
 
@@ -61,17 +63,8 @@ void SurfacePainter::paintLine(const ControlEntry& line) {
 
 void SurfacePainter::paintShape(const ControlEntry& shape) {
     const FreshState state(painter_);
-    const ControlSettings& s = shape.settings;
-    const QRect box = pixelRect(shape);
-    if (s.opaqueBack && s.back) {
-        painter_.fillRect(box, look_.colour(*s.back));
-    }
-    if (s.fill) {
-        painter_.fillRect(box, look_.colour(*s.fill));
-    }
-    const QColor outline = look_.colour(s.border.value_or(ShapeOutline));
-    for (const PixelRect& strip : outlineStrips(pixelBounds(shape), s.borderPixels)) {
-        painter_.fillRect(toQRect(strip), outline);
+    for (const ShapeFill& fill : ShapeFills(shape)) {
+        painter_.fillRect(toQRect(fill.rect), look_.colour(fill.colour));
     }
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+using namespace layout;
+
 namespace {
 
 QColor blend(const QColor& a, const QColor& b) {

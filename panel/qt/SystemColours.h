@@ -28,7 +28,7 @@ public:
 
     // Any of the design's colour values: a system colour from this table,
     // 0x00BBGGRR as it stands.
-    QColor toQColor(Colour colour) const;
+    QColor toQColor(layout::Colour colour) const;
 
     bool operator==(const SystemColours&) const = default;
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+using namespace layout;
+
 void drawButtonFace(const DRAWITEMSTRUCT& item, COLORREF face, HFONT font) {
     HDC dc = item.hDC;
     RECT r = item.rcItem;

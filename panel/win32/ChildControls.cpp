@@ -10,6 +10,8 @@
 
 #include <string>
 
+using namespace layout;
+
 namespace {
 
 RECT rectOf(const ControlEntry& entry, const DisplayScale& scale) {
@@ -68,7 +70,7 @@ void ChildControls::create(const ControlEntry& entry, HWND form, const PictureSt
                            HFONT font, const DisplayScale& scale) {
     const ControlSettings& s = entry.settings;
     const ControlId key = entry.id;
-    HWND container = entry.container == Form1 ? form : window(entry.container);
+    HWND container = entry.container == controls::Form1 ? form : window(entry.container);
     const RECT r = rectOf(entry, scale);
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(form, GWLP_HINSTANCE));
     const DWORD visible = s.visible ? WS_VISIBLE : 0;

@@ -18,14 +18,15 @@ public:
     // Child window identifiers: the control's creation number plus this.
     static constexpr int FirstChildId = 1000;
 
-    ChildControls(HWND form, const PictureStore& pictures, HFONT font, const DisplayScale& scale);
+    ChildControls(HWND form, const PictureStore& pictures, HFONT font,
+                  const layout::DisplayScale& scale);
 
     // Places every child again at `scale`, in `font`, showing the same
     // pictures from `pictures`: after the window moves to a screen of another
     // density. The cabin goes to its place in the table; the caller puts it
     // back where it is.
     void rescale(const PictureStore& before, const PictureStore& pictures, HFONT font,
-                 const DisplayScale& scale);
+                 const layout::DisplayScale& scale);
 
     HWND window(ControlId id) const;
     const PanelPicture* picture(ControlId id) const;
@@ -36,11 +37,11 @@ public:
     void nameCallButtons() const;
 
     // The table row of a child window identifier, or nullptr.
-    static const ControlEntry* entryOfChildId(int id);
+    static const layout::ControlEntry* entryOfChildId(int id);
 
 private:
-    void create(const ControlEntry& entry, HWND form, const PictureStore& pictures, HFONT font,
-                const DisplayScale& scale);
+    void create(const layout::ControlEntry& entry, HWND form, const PictureStore& pictures,
+                HFONT font, const layout::DisplayScale& scale);
     void orderTabStops();
 
     std::map<ControlId, HWND> windows_;

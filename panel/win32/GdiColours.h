@@ -5,11 +5,11 @@
 #include <windows.h>
 
 // A design colour as GDI wants it: system colours from the system's own table.
-inline COLORREF toColorRef(Colour colour) {
-    if (isSystemColour(colour)) {
-        return GetSysColor(systemColourIndex(colour));
+inline COLORREF toColorRef(layout::Colour colour) {
+    if (layout::isSystemColour(colour)) {
+        return GetSysColor(layout::systemColourIndex(colour));
     }
-    return RGB(redOf(colour), greenOf(colour), blueOf(colour));
+    return RGB(layout::redOf(colour), layout::greenOf(colour), layout::blueOf(colour));
 }
 
 inline void fillPixels(HDC dc, int left, int top, int width, int height, COLORREF colour) {

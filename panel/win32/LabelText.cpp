@@ -6,6 +6,8 @@
 
 #include <string>
 
+using namespace layout;
+
 namespace {
 
 int textWidth(HDC dc, std::string_view text) {

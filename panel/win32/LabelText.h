@@ -11,5 +11,5 @@
 // DrawText's word break: Wine breaks runs of spaces otherwise than Windows,
 // and the legends are bit diagrams drawn with spaces. On a denser screen
 // everything is placed as at 96 dots per inch, scaled by `scale`.
-void paintLabel(HDC dc, const ControlEntry& label, const WindowFonts& fonts,
-                const DisplayScale& scale = {});
+void paintLabel(HDC dc, const layout::ControlEntry& label, const WindowFonts& fonts,
+                const layout::DisplayScale& scale = {});

@@ -14,7 +14,7 @@
 struct PicturePlace {
     int x = 0;
     int y = 0;
-    DisplayScale scale{};
+    layout::DisplayScale scale{};
     int dcLeft = 0;
     int dcTop = 0;
 };
@@ -36,13 +36,13 @@ public:
 // rather than stop the panel.
 class PictureStore {
 public:
-    explicit PictureStore(HINSTANCE instance, const DisplayScale& scale = {});
+    explicit PictureStore(HINSTANCE instance, const layout::DisplayScale& scale = {});
     ~PictureStore();
     PictureStore(const PictureStore&) = delete;
     PictureStore& operator=(const PictureStore&) = delete;
 
     // Null for Picture::None and for a picture that could not be read.
-    const PanelPicture* get(Picture which) const;
+    const PanelPicture* get(layout::Picture which) const;
 
 private:
     std::array<std::unique_ptr<PanelPicture>, 12> pictures_;

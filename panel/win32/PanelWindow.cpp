@@ -4,11 +4,15 @@
 #include "GdiColours.h"
 #include "PictureBox.h"
 #include "PixelGeometry.h"
+#include "PortFile.h"
 #include "SurfacePainter.h"
 #include "WideText.h"
 #include "WindowDpi.h"
 
+#include <new>
 #include <string>
+
+using namespace layout;
 
 namespace {
 
@@ -35,7 +39,7 @@ PanelWindow::PanelWindow(HWND window)
     , pictures_(std::make_unique<PictureStore>(instanceOf(window), scale_))
     , fonts_(std::make_unique<WindowFonts>(scale_))
     , editBack_(CreateSolidBrush(toColorRef(TextBoxBack)))
-    , panel_(*this, clock_, cabinStartTop())
+    , panel_(*this, clock_, cabinStartTop(), portio::TryWritePort)
     , frames_(window, WM_CABIN_FRAME)
     , driver_(panel_, frames_) {}
 
@@ -56,7 +60,9 @@ PanelWindow* PanelWindow::of(HWND window) {
 }
 
 HWND PanelWindow::create(HINSTANCE instance) {
-    picturebox::registerClass(instance);
+    if (!picturebox::registerClass(instance)) {
+        return nullptr;
+    }
 
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
@@ -66,7 +72,9 @@ HWND PanelWindow::create(HINSTANCE instance) {
     wc.hIconSm = loadPanelIcon(instance, GetSystemMetrics(SM_CXSMICON));
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = ClassName;
-    RegisterClassExW(&wc);
+    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+        return nullptr;
+    }
 
     // Sized for the system's density here; WM_CREATE corrects the size when
     // the window's own screen differs.
@@ -76,9 +84,15 @@ HWND PanelWindow::create(HINSTANCE instance) {
     const RECT frame = windowdpi::frameFor(
         {0, 0, scale.length(toPixels(form.clientWidth)), scale.length(toPixels(form.clientHeight))},
         FormStyle, dpi);
-    return CreateWindowExW(0, ClassName, widen(form.caption).c_str(), FormStyle, CW_USEDEFAULT,
-                           CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                           nullptr, nullptr, instance, nullptr);
+    std::wstring caption;
+    try {
+        caption = widen(form.caption);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    return CreateWindowExW(0, ClassName, caption.c_str(), FormStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                           frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
+                           instance, nullptr);
 }
 
 // --- PanelView ---------------------------------------------------------------

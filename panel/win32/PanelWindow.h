@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ChildControls.h"
-#include "DisplayScale.h"
 #include "FrameTimer.h"
 #include "LiftDriver.h"
 #include "LiftPanel.h"
@@ -9,6 +8,7 @@
 #include "PanelPicture.h"
 #include "PanelView.h"
 #include "WindowFonts.h"
+#include "DisplayScale.h"
 
 #include <windows.h>
 
@@ -30,7 +30,9 @@ public:
     static constexpr UINT WM_CABIN_FRAME = WM_APP + 2;
 
     // Creates the window, hidden, with its controls and timers running. COM
-    // must be initialised (the pictures are decoded through it).
+    // must be initialised (the pictures are decoded through it). Null when
+    // the window cannot be made: out of memory or window handles. Throws
+    // nothing.
     static HWND create(HINSTANCE instance);
     // The instance of a panel window; null once it is destroyed.
     static PanelWindow* of(HWND window);
@@ -47,7 +49,7 @@ public:
     const PanelPicture* pictureOf(ControlId id) const { return children_->picture(id); }
     const LiftPanel& panel() const { return panel_; }
     // The scale the window is drawn at: its screen's density against 96 dpi.
-    const DisplayScale& scale() const { return scale_; }
+    const layout::DisplayScale& scale() const { return scale_; }
 
     // Paints the window's own surface within `dirty`, back to front.
     void PaintContent(HDC dc, const RECT& dirty) const;
@@ -78,7 +80,7 @@ private:
     void sizeClient(int left, int top);
 
     HWND hwnd_;
-    DisplayScale scale_;
+    layout::DisplayScale scale_;
     std::unique_ptr<PictureStore> pictures_;
     std::unique_ptr<WindowFonts> fonts_;
     std::unique_ptr<ChildControls> children_;

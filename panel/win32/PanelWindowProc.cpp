@@ -1,10 +1,14 @@
 // The panel window's procedure: each message goes to a small handler of the
 // instance, which hangs on the window from WM_NCCREATE to WM_NCDESTROY.
+// Nothing thrown in a handler unwinds through Windows' own frames: the
+// procedure catches it and fails the message instead.
 #include "PanelWindow.h"
 
 #include "WindowDpi.h"
 
 #include <windowsx.h>
+
+using namespace layout;
 
 namespace {
 
@@ -73,9 +77,7 @@ void OnDestroy(HWND) {
     PostQuitMessage(0);
 }
 
-} // namespace
-
-LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_NCCREATE && !self(window)) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -106,4 +108,29 @@ LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A handler threw (out of memory, say). During creation the window is not
+// made, and PanelWindow::create() says so; afterwards the panel cannot be
+// trusted to go on, so the program ends with a non-zero status.
+LRESULT failed(UINT message) {
+    switch (message) {
+    case WM_NCCREATE:
+        return FALSE;
+    case WM_CREATE:
+        return -1;
+    default:
+        PostQuitMessage(1);
+        return 0;
+    }
+}
+
+} // namespace
+
+LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return dispatch(window, message, wParam, lParam);
+    } catch (...) {
+        return failed(message);
+    }
 }

@@ -4,6 +4,10 @@
 
 #include <windowsx.h>
 
+#include <memory>
+
+using namespace layout;
+
 namespace {
 
 // The box's instance data, attached to its window.
@@ -47,8 +51,10 @@ void PaintContent(HWND box, HDC dc) {
     }
 }
 
+// The box takes its data over from create(): from here on WM_NCDESTROY frees it.
 BOOL OnNCCreate(HWND box, LPCREATESTRUCTW create) {
-    SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    auto* data = static_cast<std::unique_ptr<BoxData>*>(create->lpCreateParams);
+    SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data->release()));
     return FORWARD_WM_NCCREATE(box, create, DefWindowProcW);
 }
 
@@ -89,24 +95,25 @@ LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
 
 namespace picturebox {
 
-void registerClass(HINSTANCE instance) {
+bool registerClass(HINSTANCE instance) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = BoxProc;
     wc.hInstance = instance;
     wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     wc.lpszClassName = ClassName;
-    RegisterClassW(&wc); // fails harmlessly when already registered
+    return RegisterClassW(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 HWND create(HWND parent, int id, RECT bounds, COLORREF back, const PanelPicture* picture,
             POINT origin, const DisplayScale& scale) {
-    // The box owns its data from WM_NCCREATE on and frees it on WM_NCDESTROY.
-    auto* data = new BoxData{back, picture, origin, scale};
+    // Ours until the box takes it on WM_NCCREATE: a window that is never
+    // made leaves it here to be freed.
+    auto data = std::make_unique<BoxData>(BoxData{back, picture, origin, scale});
     return CreateWindowExW(
         0, ClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, bounds.left,
         bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), data);
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), &data);
 }
 
 void setPlacement(HWND box, POINT origin, const DisplayScale& scale) {

@@ -8,6 +8,8 @@
 
 #include <cstring>
 
+using namespace layout;
+
 // The GIF, bitmap and icon files are decoded by Windows itself; the passenger
 // metafile goes through the panel's own player and scan converter, which set
 // the pixels GDI would, so both windows show the same figure. On a denser

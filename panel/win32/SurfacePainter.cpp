@@ -3,8 +3,10 @@
 #include "GdiColours.h"
 #include "LabelText.h"
 #include "PixelGeometry.h"
-#include "ShapeOutline.h"
+#include "ShapeFills.h"
 #include "WideLine.h"
+
+using namespace layout;
 
 namespace {
 
@@ -71,17 +73,8 @@ void SurfacePainter::fill(const PixelRect& r, COLORREF colour) {
 
 void SurfacePainter::paintShape(const ControlEntry& shape) {
     const SavedDc saved(dc_);
-    const ControlSettings& s = shape.settings;
-    const PixelRect box = pixelBounds(shape);
-    if (s.opaqueBack && s.back) {
-        fill(box, toColorRef(*s.back));
-    }
-    if (s.fill) {
-        fill(box, toColorRef(*s.fill));
-    }
-    const COLORREF outline = toColorRef(s.border.value_or(ShapeOutline));
-    for (const PixelRect& strip : outlineStrips(box, s.borderPixels)) {
-        fill(strip, outline);
+    for (const ShapeFill& shapeFill : ShapeFills(shape)) {
+        fill(shapeFill.rect, toColorRef(shapeFill.colour));
     }
 }
 

@@ -4,6 +4,8 @@
 
 #include <cwchar>
 
+using namespace layout;
+
 namespace {
 
 constexpr int CellPixels = 11;

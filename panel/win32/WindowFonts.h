@@ -17,7 +17,8 @@ public:
     static constexpr const wchar_t* ScalableFaceName = L"Microsoft Sans Serif";
 
     // `face` is for tests that try the panel with another face.
-    explicit WindowFonts(const DisplayScale& scale = {}, const wchar_t* face = RasterFaceName);
+    explicit WindowFonts(const layout::DisplayScale& scale = {},
+                         const wchar_t* face = RasterFaceName);
     ~WindowFonts();
     WindowFonts(const WindowFonts&) = delete;
     WindowFonts& operator=(const WindowFonts&) = delete;

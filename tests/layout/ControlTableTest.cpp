@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <set>
 
+using namespace layout;
+
 namespace {
 
 bool takesTab(ControlKind kind) {
@@ -32,7 +34,7 @@ TEST(ControlTable, ListsEveryControlOnceInCreationOrder) {
 
 TEST(ControlTable, ContainersComeBeforeWhatTheyHold) {
     for (const ControlEntry& entry : controlTable()) {
-        if (entry.container == Form1) {
+        if (entry.container == controls::Form1) {
             continue;
         }
         const ControlEntry* container = findControl(entry.container);

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+using namespace layout;
+
 // The window's size at each display scale the panel supports, as Qt sizes
 // a 415 x 448 window at the same device pixel ratio.
 TEST(DisplayScale, WindowSizeAtEachScaleRoundsHalfUp) {

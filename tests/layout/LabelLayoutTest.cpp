@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace layout;
+
 namespace {
 
 // One pixel per character.
@@ -15,7 +17,7 @@ ControlEntry label(int left, int top, int width, int height, TextAlign align,
     return {.number = 1,
             .kind = ControlKind::Label,
             .id = {"Label"},
-            .container = Form1,
+            .container = controls::Form1,
             .left = left,
             .top = top,
             .width = width,
@@ -53,6 +55,9 @@ TEST(PixelGeometry, ALinePaintsAsFarAsItsWidthPastItsEnds) {
     EXPECT_EQ(surfacePixelBounds(*label).width, pixelBounds(*label).width);
     EXPECT_TRUE(isSurfaceKind(ControlKind::Image));
     EXPECT_FALSE(isSurfaceKind(ControlKind::PictureBox));
+    for (const ControlEntry& entry : controlTable()) {
+        EXPECT_FALSE(isSurfaceKind(entry.kind) && isChildWindowKind(entry.kind)) << entry.number;
+    }
 }
 
 TEST(LabelLayout, CentredLinesStandInTheMiddleOneLineHeightApart) {

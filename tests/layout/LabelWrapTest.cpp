@@ -4,6 +4,8 @@
 
 #include <map>
 
+using namespace layout;
+
 namespace {
 
 using Lines = std::vector<std::string>;

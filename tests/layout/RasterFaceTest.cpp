@@ -11,6 +11,8 @@
 #include <optional>
 #include <vector>
 
+using namespace layout;
+
 namespace {
 
 constexpr const char* FontFile = "/usr/share/wine/fonts/sserife.fon";

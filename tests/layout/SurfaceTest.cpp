@@ -3,7 +3,7 @@
 // stops and the call buttons' names.
 #include "Surface.h"
 #include "CallButtonName.h"
-#include "ShapeOutline.h"
+#include "ShapeFills.h"
 #include "TabStops.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +11,8 @@
 #include <set>
 #include <utility>
 #include <vector>
+
+using namespace layout;
 
 namespace {
 
@@ -88,6 +90,35 @@ TEST(ShapeOutline, AThreePixelBorderCoversExactlyTheBoxsEdge) {
     // Wider than the box, the strips still stay inside it.
     for (const PixelRect& strip : outlineStrips({0, 0, 4, 2}, 5)) {
         EXPECT_TRUE(strip.left >= 0 && strip.top >= 0 && strip.right() <= 4 && strip.bottom() <= 2);
+    }
+}
+
+static bool same(const PixelRect& a, const PixelRect& b) {
+    return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+}
+
+TEST(ShapeFills, BackThenFillThenTheOutlineInItsColour) {
+    const ControlEntry* shaft = findControl({"Shape2"}); // opaque, filled, 3-pixel border
+    ASSERT_NE(shaft, nullptr);
+    const ShapeFills fills(*shaft);
+    const std::vector<ShapeFill> all(fills.begin(), fills.end());
+    ASSERT_EQ(all.size(), 6u);
+    EXPECT_EQ(all[0].colour, *shaft->settings.back);
+    EXPECT_EQ(all[1].colour, *shaft->settings.fill);
+    EXPECT_TRUE(same(all[0].rect, pixelBounds(*shaft)));
+    EXPECT_TRUE(same(all[1].rect, pixelBounds(*shaft)));
+    const auto strips = outlineStrips(pixelBounds(*shaft), 3);
+    for (std::size_t i = 0; i < strips.size(); ++i) {
+        EXPECT_TRUE(same(all[2 + i].rect, strips[i])) << i;
+        EXPECT_EQ(all[2 + i].colour, *shaft->settings.border);
+    }
+
+    const ControlEntry* plain = findControl({"Shape3"}); // outline only
+    ASSERT_NE(plain, nullptr);
+    const ShapeFills outline(*plain);
+    EXPECT_EQ(outline.end() - outline.begin(), 4);
+    for (const ShapeFill& fill : outline) {
+        EXPECT_EQ(fill.colour, ShapeOutline);
     }
 }
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace layout;
+
 TEST(WideLine, HorizontalLineIsThreeRowsWithEndsOnePixelPastItsPoints) {
     const auto spans = wideLineSpans({2, 5, 12, 5}, 3);
     const std::vector<PixelSpan> expected{{4, 1, 14}, {5, 1, 14}, {6, 1, 14}};

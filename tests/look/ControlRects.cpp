@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+using namespace layout;
+
 std::string describeControl(const ControlEntry& entry) {
     std::string name = toString(entry.id);
     if (entry.kind != ControlKind::Label) {
@@ -51,7 +53,7 @@ ControlRect controlRect(const ControlEntry& entry) {
     // Lines with the reach of their width, boxes as both windows place them.
     const PixelRect r = surfacePixelBounds(entry);
     ControlRect rect{r.left, r.top, r.width, r.height};
-    if (entry.container != Form1) {
+    if (entry.container != controls::Form1) {
         if (const ControlEntry* container = findControl(entry.container)) {
             const ControlRect outer = controlRect(*container);
             rect.x += outer.x;

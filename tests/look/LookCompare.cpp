@@ -5,12 +5,9 @@
 #include <algorithm>
 #include <map>
 
-namespace {
+using namespace layout;
 
-bool isChildWindow(ControlKind kind) {
-    return kind == ControlKind::PushButton || kind == ControlKind::PictureBox ||
-           kind == ControlKind::TextBox;
-}
+namespace {
 
 // The controls front to back as the screen shows them.
 std::vector<const ControlEntry*> frontToBack() {
@@ -21,8 +18,8 @@ std::vector<const ControlEntry*> frontToBack() {
         }
     }
     std::stable_sort(order.begin(), order.end(), [](const ControlEntry* a, const ControlEntry* b) {
-        const bool childA = isChildWindow(a->kind);
-        const bool childB = isChildWindow(b->kind);
+        const bool childA = isChildWindowKind(a->kind);
+        const bool childB = isChildWindowKind(b->kind);
         if (childA != childB) {
             return childA;
         }

@@ -10,7 +10,7 @@
 // Two pictures of the whole client area, compared pixel for pixel, with every
 // differing pixel charged to the control in front at that place.
 struct ControlDifference {
-    const ControlEntry* control; // nullptr: the window's own background
+    const layout::ControlEntry* control; // nullptr: the window's own background
     long pixels;
 };
 
@@ -38,12 +38,13 @@ struct LookDifference {
 // the table's order; nullptr for the bare background. The cabin `Picture1`
 // stands with its top at `cabinTop` pixels (it moves; the table holds its
 // start). `x` and `y` are device pixels at `scale`, `cabinTop` is in pixels.
-const ControlEntry* controlAt(int x, int y, int cabinTop, const DisplayScale& scale = {});
+const layout::ControlEntry* controlAt(int x, int y, int cabinTop,
+                                      const layout::DisplayScale& scale = {});
 
 // Both pictures must have the same size, taken at `scale`.
 LookDifference compareLooks(const QImage& expected, const QImage& actual, int cabinTop,
-                            const DisplayScale& scale = {});
+                            const layout::DisplayScale& scale = {});
 
 // Chrome is what each platform draws its own way: button bevels and focus
 // marks, the edit box's edge.
-bool isChrome(const ControlEntry* control);
+bool isChrome(const layout::ControlEntry* control);

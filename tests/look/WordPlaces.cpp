@@ -9,6 +9,8 @@
 #include <map>
 #include <optional>
 
+using namespace layout;
+
 namespace {
 
 struct Ink {

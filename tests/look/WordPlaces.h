@@ -14,7 +14,7 @@
 // foot of its glyphs on the baseline. Faces differ between the two windows on denser screens; their
 // words must still stand in the same places.
 struct WordPlace {
-    const ControlEntry* label;
+    const layout::ControlEntry* label;
     std::string word;
     int line;
     bool inBoth;        // ink found in both pictures
@@ -22,7 +22,7 @@ struct WordPlace {
 };
 
 std::vector<WordPlace> compareWordPlaces(const QImage& expected, const QImage& actual,
-                                         const DisplayScale& scale);
+                                         const layout::DisplayScale& scale);
 
 // The largest offset, either way, of the words found in both.
 int largestWordOffset(const std::vector<WordPlace>& places);

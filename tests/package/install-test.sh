@@ -69,7 +69,7 @@ tmp=$work/tmp
 home=$work/home
 wine_temp=$home/.wine/drive_c/users/$(id -un)/Temp
 mkdir -p "$tmp" "$wine_temp"
-port=$wine_temp/emu_port.dat
+port=$wine_temp/$port_file_name
 env -u TMPDIR -u WINEPREFIX HOME="$home" XDG_RUNTIME_DIR="$tmp" QT_QPA_PLATFORM=xcb \
     PATH=/usr/bin:/bin "$exec_line" >"$work/panel.log" 2>&1 &
 panel_pid=$!

@@ -50,7 +50,7 @@ fi
 # A prefix of its own, apart from the one the tests under Wine use.
 . "$support/wine-env.sh" "$build_win" wine-prefix-package
 # The panel writes where GetTempPathA points: the prefix's own temporary folder.
-port=$(wine_temp_dir)/emu_port.dat
+port=$(wine_temp_dir)/$port_file_name
 rm -f "$port"
 
 (cd "$work/unpacked" && exec wine ./pelmo-lift.exe) >"$work/wine.log" 2>&1 &

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PortFile.h"
 #include "ScratchFiles.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ class PortFile : public ::testing::Test {
 protected:
     using Bytes = ScratchFiles::Bytes;
 
-    std::string portFile() const { return files->path("emu_port.dat"); }
+    std::string portFile() const { return files->path(portio::PortFileName); }
 
     static Bytes pattern(std::size_t size) {
         Bytes bytes(size);

@@ -67,7 +67,7 @@ TEST_F(PortFile, FullFileSystemFailsANewFileUntilThereIsRoom) {
         ~Unmount() { ::umount2(at.c_str(), MNT_DETACH); }
     } unmount{small};
     files->reportAsTemporary(small);
-    const std::string port = small + "/emu_port.dat";
+    const std::string port = small + "/" + portio::PortFileName;
 
     ASSERT_TRUE(fill(small));
     EXPECT_FALSE(portio::TryWritePort(155, 8));

@@ -20,7 +20,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const std::string InTmp = "/tmp/emu_port.dat";
+std::string portIn(const std::string& folder) {
+    return folder + "/" + portio::PortFileName;
+}
+
+const std::string InTmp = portIn("/tmp");
 
 // A scratch folder with a fake home in it; the variables the lookup reads are
 // set for the test and put back afterwards. Nothing here reads or writes the
@@ -90,19 +94,19 @@ TEST_F(WinePrefixLookup, TmpdirWinsThenThePrefixThenTmp) {
     EXPECT_EQ(portio::PortFilePath(), InTmp) << "no prefix in the home folder";
 
     const std::string temp = makeTemp(home + "/.wine", login);
-    EXPECT_EQ(portio::PortFilePath(), temp + "/emu_port.dat");
+    EXPECT_EQ(portio::PortFilePath(), portIn(temp));
 
     ::setenv("TMPDIR", (root + "/chosen").c_str(), 1);
-    EXPECT_EQ(portio::PortFilePath(), root + "/chosen/emu_port.dat");
+    EXPECT_EQ(portio::PortFilePath(), portIn(root + "/chosen"));
     ::setenv("TMPDIR", "", 1);
-    EXPECT_EQ(portio::PortFilePath(), temp + "/emu_port.dat") << "an empty TMPDIR is no choice";
+    EXPECT_EQ(portio::PortFilePath(), portIn(temp)) << "an empty TMPDIR is no choice";
 }
 
 TEST_F(WinePrefixLookup, WineprefixIsTakenBeforeTheHomeFolders) {
     makeTemp(home + "/.wine", login);
     const std::string other = makeTemp(root + "/other", login);
     ::setenv("WINEPREFIX", (root + "/other").c_str(), 1);
-    EXPECT_EQ(portio::PortFilePath(), other + "/emu_port.dat");
+    EXPECT_EQ(portio::PortFilePath(), portIn(other));
 
     // Wine refuses a relative prefix, so the panel must not guess one from
     // its working directory either.
@@ -116,22 +120,22 @@ TEST_F(WinePrefixLookup, WineprefixIsTakenBeforeTheHomeFolders) {
 TEST_F(WinePrefixLookup, EitherLayoutIsFoundTheOlderOneFirst) {
     const std::string prefix = home + "/.wine";
     const std::string newer = makeTemp(prefix, login, "AppData/Local/Temp");
-    EXPECT_EQ(portio::PortFilePath(), newer + "/emu_port.dat");
+    EXPECT_EQ(portio::PortFilePath(), portIn(newer));
     const std::string older = makeTemp(prefix, login);
-    EXPECT_EQ(portio::PortFilePath(), older + "/emu_port.dat");
+    EXPECT_EQ(portio::PortFilePath(), portIn(older));
 }
 
 TEST_F(WinePrefixLookup, UserFolderIsNamedByUserElseByTheLogin) {
     const std::string prefix = home + "/.wine";
     const std::string pat = makeTemp(prefix, "pat");
     ::setenv("USER", "pat", 1);
-    EXPECT_EQ(portio::PortFilePath(), pat + "/emu_port.dat") << "Wine names it after USER";
+    EXPECT_EQ(portio::PortFilePath(), portIn(pat)) << "Wine names it after USER";
 
     const std::string own = makeTemp(prefix, login);
     ::setenv("USER", "nobody-here", 1);
-    EXPECT_EQ(portio::PortFilePath(), own + "/emu_port.dat");
+    EXPECT_EQ(portio::PortFilePath(), portIn(own));
     ::unsetenv("USER");
-    EXPECT_EQ(portio::PortFilePath(), own + "/emu_port.dat");
+    EXPECT_EQ(portio::PortFilePath(), portIn(own));
 
     fs::remove_all(prefix + "/drive_c/users/" + login);
     makeTemp(prefix, "."); // drive_c/users/Temp
@@ -143,11 +147,11 @@ TEST_F(WinePrefixLookup, PrefixMadeOrRemovedWhileRunningCountsAtTheNextWrite) {
     EXPECT_EQ(portio::PortFilePath(), InTmp);
 
     const std::string temp = makeTemp(home + "/.wine", login);
-    ASSERT_EQ(portio::PortFilePath(), temp + "/emu_port.dat") << "else the write lands in /tmp";
+    ASSERT_EQ(portio::PortFilePath(), portIn(temp)) << "else the write lands in /tmp";
     portio::WritePort(155, 8);
     std::vector<unsigned char> expected(56, 0);
     expected[55] = 8;
-    EXPECT_EQ(read(temp + "/emu_port.dat"), expected);
+    EXPECT_EQ(read(portIn(temp)), expected);
 
     fs::rename(home + "/.wine", home + "/wine-moved");
     EXPECT_EQ(portio::PortFilePath(), InTmp);
@@ -156,7 +160,7 @@ TEST_F(WinePrefixLookup, PrefixMadeOrRemovedWhileRunningCountsAtTheNextWrite) {
 TEST_F(WinePrefixLookup, LinkedPrefixIsFollowedButALinkedTempFolderIsNot) {
     const std::string real = makeTemp(root + "/real-prefix", login);
     fs::create_directory_symlink(root + "/real-prefix", home + "/.wine");
-    EXPECT_EQ(portio::PortFilePath(), home + "/.wine/drive_c/users/" + login + "/Temp/emu_port.dat")
+    EXPECT_EQ(portio::PortFilePath(), portIn(home + "/.wine/drive_c/users/" + login + "/Temp"))
         << "Wine follows a linked prefix too";
 
     fs::remove_all(real);
@@ -186,7 +190,7 @@ TEST_F(WinePrefixLookup, AnotherUsersPrefixOrTempFolderIsNotWritten) {
 }
 
 TEST_F(WinePrefixLookup, WriterGuardsHoldInThePrefixFolder) {
-    const std::string file = makeTemp(home + "/.wine", login) + "/emu_port.dat";
+    const std::string file = portIn(makeTemp(home + "/.wine", login));
     ASSERT_EQ(portio::PortFilePath(), file) << "else the writes land in /tmp";
     const std::string victim = root + "/victim";
     std::ofstream(victim) << "keep";

@@ -10,6 +10,8 @@
 
 #include <memory>
 
+using namespace layout;
+
 // After the screen, its pixel ratio, the palette or the theme changes, every
 // part of the window must look as it does in a window opened afresh under the
 // new conditions: no part may keep the old face or colours.

@@ -11,6 +11,8 @@
 
 #include <algorithm>
 
+using namespace layout;
+
 namespace {
 
 TEST(WindowBuild, FrameIsFixedWithCloseBoxOnly) {
@@ -30,16 +32,13 @@ TEST(WindowBuild, ChildControlsStandWhereTheTableSays) {
     int children = 0;
     for (const ControlEntry& entry : controlTable()) {
         QWidget* widget = w.control(entry.id);
-        const bool isChild = entry.kind == ControlKind::PushButton ||
-                             entry.kind == ControlKind::PictureBox ||
-                             entry.kind == ControlKind::TextBox;
-        ASSERT_EQ(widget != nullptr, isChild) << entry.id;
+        ASSERT_EQ(widget != nullptr, isChildWindowKind(entry.kind)) << entry.id;
         if (!widget) {
             continue;
         }
         ++children;
         EXPECT_EQ(widget->geometry(), pixelRect(entry)) << entry.id;
-        QWidget* container = entry.container == Form1 ? &w : w.control(entry.container);
+        QWidget* container = entry.container == controls::Form1 ? &w : w.control(entry.container);
         EXPECT_EQ(widget->parentWidget(), container) << entry.id;
         EXPECT_TRUE(widget->isVisibleTo(&w));
     }

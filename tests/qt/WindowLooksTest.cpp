@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace layout;
+
 namespace {
 
 QImage render(PanelWindow& w) {

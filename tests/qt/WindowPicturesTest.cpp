@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace layout;
+
 namespace {
 
 constexpr QRgb PaleYellow = 0xFFFFFFC0;

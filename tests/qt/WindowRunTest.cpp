@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace layout;
+
 namespace {
 
 // The panel's handlers driving the real window.

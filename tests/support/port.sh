@@ -2,6 +2,9 @@
 # wait for a value of it, through port-watch. Needs $build (the Linux build)
 # and checks.sh; the port file is $port unless named.
 
+# The port file's name in whichever folder the panel writes it.
+port_file_name=emu_port.dat
+
 watch=$build/soak/port-watch
 need "build first" "$watch"
 

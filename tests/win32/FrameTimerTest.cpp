@@ -1,4 +1,5 @@
 #include "FrameTimer.h"
+#include "MessageWait.h"
 
 #include <gtest/gtest.h>
 
@@ -10,18 +11,7 @@ constexpr UINT WM_TEST_FRAME = WM_APP + 7;
 
 // Whether the frame's message reaches this thread's queue within `limitMs`.
 bool frameArrives(DWORD limitMs) {
-    const DWORD until = GetTickCount() + limitMs;
-    MSG msg;
-    for (;;) {
-        if (PeekMessageW(&msg, nullptr, WM_TEST_FRAME, WM_TEST_FRAME, PM_REMOVE)) {
-            return true;
-        }
-        const DWORD now = GetTickCount();
-        if (now >= until) {
-            return false;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, until - now, QS_POSTMESSAGE);
-    }
+    return messageArrives(nullptr, WM_TEST_FRAME, WM_TEST_FRAME, limitMs);
 }
 
 } // namespace

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <vector>
 
+using namespace layout;
+
 namespace {
 
 // Where ink begins after a gap of at least two blank columns, in one text row

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+using namespace layout;
+
 namespace {
 
 constexpr COLORREF PaleYellow = RGB(255, 255, 192);

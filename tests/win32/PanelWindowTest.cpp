@@ -4,10 +4,13 @@
 #include "PanelWindowFixture.h"
 
 #include "ControlIdPrinting.h"
+#include "MessageWait.h"
 #include "PixelGeometry.h"
 
 #include <string>
 #include <vector>
+
+using namespace layout;
 
 namespace {
 
@@ -30,21 +33,10 @@ ControlId command1(int i) {
 // Whether `window` receives a tick of `timer` within `limitMs`; other timers'
 // ticks that come meanwhile are dropped.
 bool tickArrives(HWND window, ControlId timer, DWORD limitMs) {
-    const DWORD until = GetTickCount() + limitMs;
-    for (;;) {
-        MSG msg;
-        while (PeekMessageW(&msg, window, WM_TIMER, WM_TIMER, PM_REMOVE)) {
-            const ControlEntry* entry = ChildControls::entryOfChildId(static_cast<int>(msg.wParam));
-            if (entry && entry->id == timer) {
-                return true;
-            }
-        }
-        const DWORD now = GetTickCount();
-        if (now >= until) {
-            return false;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, until - now, QS_TIMER);
-    }
+    return messageArrives(window, WM_TIMER, WM_TIMER, limitMs, [timer](const MSG& msg) {
+        const ControlEntry* entry = ChildControls::entryOfChildId(static_cast<int>(msg.wParam));
+        return entry && entry->id == timer;
+    });
 }
 
 } // namespace
@@ -70,10 +62,7 @@ TEST_F(PanelWindowTest, ChildWindowsStandWhereTheTableSaysInTheirContainers) {
     int boxes = 0;
     for (const ControlEntry& entry : controlTable()) {
         HWND child = window->control(entry.id);
-        const bool isWindow = entry.kind == ControlKind::PushButton ||
-                              entry.kind == ControlKind::PictureBox ||
-                              entry.kind == ControlKind::TextBox;
-        ASSERT_EQ(child != nullptr, isWindow) << entry.id;
+        ASSERT_EQ(child != nullptr, isChildWindowKind(entry.kind)) << entry.id;
         if (!child) {
             continue;
         }
@@ -83,7 +72,8 @@ TEST_F(PanelWindowTest, ChildWindowsStandWhereTheTableSaysInTheirContainers) {
         EXPECT_EQ(r.top, want.top) << entry.id;
         EXPECT_EQ(r.right - r.left, want.width);
         EXPECT_EQ(r.bottom - r.top, want.height);
-        HWND container = entry.container == Form1 ? hwnd : window->control(entry.container);
+        HWND container =
+            entry.container == controls::Form1 ? hwnd : window->control(entry.container);
         EXPECT_EQ(GetParent(child), container) << entry.id;
         buttons += entry.kind == ControlKind::PushButton;
         boxes += entry.kind == ControlKind::PictureBox;

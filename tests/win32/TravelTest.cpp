@@ -7,6 +7,8 @@
 
 #include <functional>
 
+using namespace layout;
+
 namespace {
 
 // Checked every 20 ms on the test's thread while the loop runs; `done` ends

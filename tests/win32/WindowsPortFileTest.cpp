@@ -22,7 +22,7 @@ std::string tempPathAnswer() {
 }
 
 TEST_F(PortFile, PathIsTheTempPathAnswerAndTheFileName) {
-    EXPECT_EQ(portio::PortFilePath(), tempPathAnswer() + "emu_port.dat");
+    EXPECT_EQ(portio::PortFilePath(), tempPathAnswer() + portio::PortFileName);
 }
 
 TEST_F(PortFile, EmulatorHoldingTheFileOpenSeesTheWrite) {
@@ -71,14 +71,14 @@ TEST_F(PortFile, FileLockedByAnotherProgramIsSkippedThenWrittenAgain) {
 // the buffer: the write is skipped, and nothing falls back to the working
 // directory.
 TEST_F(PortFile, TempPathThatCannotBeReportedWritesNothing) {
-    const bool workingDirHadFile = files->exists("emu_port.dat");
+    const bool workingDirHadFile = files->exists(portio::PortFileName);
     for (const std::size_t length : {498u, 499u, 500u, 600u}) {
         const std::string tmp = "C:\\" + std::string(length - 3, 'x');
         files->reportAsTemporary(tmp);
         EXPECT_FALSE(portio::TryWritePort(155, 8)) << length;
         EXPECT_EQ(portio::PortFilePath(), "") << length;
     }
-    EXPECT_EQ(files->exists("emu_port.dat"), workingDirHadFile)
+    EXPECT_EQ(files->exists(portio::PortFileName), workingDirHadFile)
         << "nothing lands in the working directory";
 }
 

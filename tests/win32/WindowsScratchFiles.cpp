@@ -1,3 +1,4 @@
+#include "PortFile.h"
 #include "ScratchFiles.h"
 
 #include <windows.h>
@@ -33,7 +34,7 @@ public:
 
     ~WindowsScratchFiles() override {
         SetEnvironmentVariableA("TMP", savedTmp_ ? savedTmp_->c_str() : nullptr);
-        SetFileAttributesA(path("emu_port.dat").c_str(), FILE_ATTRIBUTE_NORMAL);
+        SetFileAttributesA(path(portio::PortFileName).c_str(), FILE_ATTRIBUTE_NORMAL);
         std::error_code ignored;
         std::filesystem::remove_all(dir_, ignored);
     }

@@ -22,7 +22,7 @@ out=$build_win/look-dpichange
 rm -rf "$out"
 mkdir -p "$out"
 temp=$(wine_temp_dir)
-port=$temp/emu_port.dat
+port=$temp/$port_file_name
 mkdir -p "$temp"
 rm -rf "$port"
 

@@ -20,7 +20,7 @@ need "build first" "$snapshot" "$build/tools/wmclose/wm-close" "$build_win/pelmo
     "$(command -v openbox)"
 
 temp=$(wine_temp_dir)
-port=$temp/emu_port.dat
+port=$temp/$port_file_name
 # Put back what a run that was cut short may have left.
 if [ -d "$temp.away" ] && [ ! -e "$temp" ]; then mv "$temp.away" "$temp"; fi
 mkdir -p "$temp"

@@ -16,7 +16,7 @@ set -euo pipefail
 need "build first" "$build_win/pelmo-lift.exe" "$(command -v openbox)"
 
 temp=$(wine_temp_dir)
-port=$temp/emu_port.dat
+port=$temp/$port_file_name
 mkdir -p "$temp"
 rm -rf "$port"
 

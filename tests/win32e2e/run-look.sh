@@ -29,7 +29,7 @@ qt_snapshot --system-colours "$colours" "$look/qt-start.png"
 qt_snapshot --system-colours "$colours" "$look/qt-floor3.png" 3
 
 temp=$(wine_temp_dir)
-port=$temp/emu_port.dat
+port=$temp/$port_file_name
 mkdir -p "$temp"
 rm -rf "$port"
 

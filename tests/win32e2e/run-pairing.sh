@@ -29,7 +29,7 @@ windows_byte() { wine "$wine_probe" port | tr -d '\r'; }
 # so that whatever the Windows side reads was written by this panel.
 panel_pid=
 start_panel() {
-    rm -f "$temp/emu_port.dat"
+    rm -f "$temp/$port_file_name"
     env -u TMPDIR -u WINEPREFIX "$@" XDG_RUNTIME_DIR="$session_dir" QT_QPA_PLATFORM=xcb \
         "$build/pelmo-lift" 2>"$session_dir/panel.log" &
     panel_pid=$!
@@ -65,7 +65,7 @@ start_panel HOME="$home" TMPDIR="$temp"
 expect_byte 0 windows_byte 10 "TMPDIR: the Windows side reads 0 from the idle panel"
 stop_panel
 start_panel HOME="$home" TMPDIR="$other"
-expect_port 0 10 "TMPDIR at another folder: the panel writes there" "$other/emu_port.dat"
+expect_port 0 10 "TMPDIR at another folder: the panel writes there" "$other/$port_file_name"
 seen=$(windows_byte)
 if [ "$seen" = none ]; then
     pass "TMPDIR at another folder: the prefix's port file is left alone"

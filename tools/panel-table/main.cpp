@@ -33,6 +33,8 @@
 #include <cstring>
 #include <string>
 
+using namespace layout;
+
 namespace {
 
 constexpr double RequiredShare = 0.98;

@@ -3,6 +3,8 @@
 #include "ControlNames.h"
 #include "ControlTable.h"
 
+using namespace layout;
+
 PanelSnapshot::PanelSnapshot()
     : panel_(window_, clock_, cabinStartTop(), [](std::int32_t, std::uint8_t) { return true; }) {
     panel_.Timer1_Timer(); // the first tick: the code box shows the empty code text

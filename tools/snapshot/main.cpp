@@ -21,6 +21,8 @@
 #include <cstring>
 #include <optional>
 
+using namespace layout;
+
 int main(int argc, char* argv[]) {
     const char* program = argv[0];
     std::optional<SystemColours> colours;

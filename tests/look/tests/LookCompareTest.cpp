@@ -7,6 +7,8 @@
 
 #include <string>
 
+using namespace layout;
+
 namespace {
 
 constexpr int StartTop = 304; // the cabin at the ground floor

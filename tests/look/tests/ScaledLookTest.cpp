@@ -13,6 +13,8 @@
 
 #include <algorithm>
 
+using namespace layout;
+
 namespace {
 
 const DisplayScale Twice(2.0);

@@ -34,6 +34,9 @@
 
 namespace {
 
+// Named here, not taken from the panel's code: the probe reads the file as an
+// emulator would, knowing only the file's agreed name and layout.
+constexpr const char* PortFileName = "emu_port.dat";
 constexpr LONGLONG PortOffset = 55;
 
 std::string tempFolder() {
@@ -44,7 +47,7 @@ std::string tempFolder() {
 
 // Byte 55 of the port file, read the way an emulator would: shared, one byte.
 int portByte() {
-    const std::string path = tempFolder() + "emu_port.dat";
+    const std::string path = tempFolder() + PortFileName;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -142,7 +145,7 @@ int printTop(const char* title, int x, int width, int height) {
 }
 
 int hold(int holdMs, int waitMs) {
-    const std::string path = tempFolder() + "emu_port.dat";
+    const std::string path = tempFolder() + PortFileName;
     HANDLE file = INVALID_HANDLE_VALUE;
     // The panel has the file open for a moment ten times a second.
     for (int tries = 0; file == INVALID_HANDLE_VALUE && tries < 5000; ++tries) {
@@ -273,8 +276,9 @@ int main(int argc, char* argv[]) {
     } else if (command == "dpi" && argc == 4) {
         status = sendDpi(argv[2], std::atoi(argv[3]));
     } else {
-        std::fprintf(stderr, "usage: wine-probe temp|port|colours|client TITLE|"
-                             "top TITLE X W H|track TITLE X W H TOP MS|hold MS WAIT|dpi TITLE DPI\n");
+        std::fprintf(stderr,
+                     "usage: wine-probe temp|port|colours|client TITLE|"
+                     "top TITLE X W H|track TITLE X W H TOP MS|hold MS WAIT|dpi TITLE DPI\n");
         return 2;
     }
     std::fflush(stdout);
