@@ -13,15 +13,15 @@ std::string lampName(int floor) {
 std::string lampState(LampLook look, bool travelling) {
     switch (look) {
     case LampLook::Red:
-        return travelling ? "red: the lift is moving" : "red";
+        return travelling ? "red: the lift is moving" : "red: no call yet";
     case LampLook::Blue:
         return "blue: the lift stopped here";
     case LampLook::White:
         return "white: the lift is not here";
-    case LampLook::Off:
+    case LampLook::Square:
         break;
     }
-    return "off";
+    return "blue on grey: no call yet";
 }
 
 std::string digitWords(int floor) {

@@ -6,9 +6,9 @@
 // phrase, so that both windows say the same.
 namespace spoken {
 
-// What a lamp shows: the three lamp pictures, or the plain square it has
-// before the first travel.
-enum class LampLook { Off, Red, Blue, White };
+// What a lamp shows: the three lamp pictures, or the blue ball on a grey
+// square that the upper floors' lamps show before the first travel.
+enum class LampLook { Square, Red, Blue, White };
 
 // "the ground floor", "floor 3".
 std::string floorWords(int floor);
@@ -17,8 +17,8 @@ std::string floorWords(int floor);
 std::string lampName(int floor);
 // What a lamp's colour means on this panel, so that colour is never the only
 // carrier: red while the lift travels, blue where it stopped, white elsewhere.
-// The ground floor's lamp is red when the panel opens, before any travel:
-// then it is only "red".
+// Before the first travel no colour means anything yet: the ground floor's
+// lamp is red and the others blue on grey, and they say so.
 std::string lampState(LampLook look, bool travelling);
 
 // The floor digit inside the cabin: "Floor display: 3".

@@ -59,9 +59,9 @@ private:
     SpeechListener* listener_ = nullptr;
     int cabinTop_;
     int digit_ = 0;
-    // As the window opens: the ground floor's lamp red, the others plain.
-    std::array<LampLook, FloorCount> lamps_{LampLook::Red, LampLook::Off, LampLook::Off,
-                                            LampLook::Off, LampLook::Off, LampLook::Off};
+    // As the window opens: the ground floor's lamp red, the others square.
+    std::array<LampLook, FloorCount> lamps_{LampLook::Red,    LampLook::Square, LampLook::Square,
+                                            LampLook::Square, LampLook::Square, LampLook::Square};
     std::string codeText_;
     std::optional<Travel> travel_;
 };

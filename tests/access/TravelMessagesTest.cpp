@@ -132,8 +132,10 @@ TEST_F(TravelMessages, NothingIsToldBetweenTravelsOrWhileTheCabinIsBetweenFloors
 }
 
 TEST_F(TravelMessages, LampsAndDigitSayWhatTheyShow) {
-    EXPECT_EQ(spoken::accessibleName(controls::lamp(0), &words), "Ground floor lamp, red");
-    EXPECT_EQ(spoken::accessibleName(controls::lamp(1), &words), "Floor 1 lamp, off");
+    EXPECT_EQ(spoken::accessibleName(controls::lamp(0), &words),
+              "Ground floor lamp, red: no call yet");
+    EXPECT_EQ(spoken::accessibleName(controls::lamp(1), &words),
+              "Floor 1 lamp, blue on grey: no call yet");
 
     panel.Command1_Click(3);
     panel.Timer1_Timer();

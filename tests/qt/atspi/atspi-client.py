@@ -58,7 +58,7 @@ def main():
     check(by_name.get("Cabin at the ground floor") == "status bar",
           "the cabin says where it is")
     check(by_name.get("Floor display: 0") == "image", "the digit says its floor")
-    check(by_name.get("Floor 3 lamp, off") == "image", "a lamp says its state")
+    check(by_name.get("Floor 3 lamp, blue on grey: no call yet") == "image", "a lamp says its state")
     labels = [n for r, n in rows if r == "label"]
     check(labels[:2] == ["Fifth Floor", "Fourth Floor"] and labels[6].startswith("Lights")
           and labels[-1] == "Digital Numbers port 161",
