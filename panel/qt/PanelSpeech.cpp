@@ -12,9 +12,23 @@ PanelSpeech::PanelSpeech(PanelWindow& window, spoken::SpeakingView& words)
     , words_(words) {
     window_.setWords(&words_);
     words_.setListener(this);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // A message is news while its control has the focus, not when the user
+    // comes back to that control later.
+    if (qApp) {
+        focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, &window_,
+                                       [this](QWidget* old, QWidget*) {
+                                           if (describing_ && describing_ == old) {
+                                               describing_->setAccessibleDescription({});
+                                               describing_ = nullptr;
+                                           }
+                                       });
+    }
+#endif
 }
 
 PanelSpeech::~PanelSpeech() {
+    QObject::disconnect(focusWatch_);
     words_.setListener(nullptr);
     window_.setWords(nullptr);
 }

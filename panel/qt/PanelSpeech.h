@@ -29,4 +29,5 @@ private:
     spoken::SpeakingView& words_;
     // The control whose description holds the last message.
     QPointer<QWidget> describing_;
+    QMetaObject::Connection focusWatch_;
 };
