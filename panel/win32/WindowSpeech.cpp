@@ -47,6 +47,7 @@ WindowSpeech::WindowSpeech(HWND form)
     : form_(form) {}
 
 void WindowSpeech::markPolite(HWND cabin) const {
+    automation();
     Microsoft::WRL::ComPtr<IAccPropServices> services;
     if (!cabin || FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                           IID_IAccPropServices,

@@ -21,7 +21,8 @@ public:
     const std::wstring& lastMessage() const { return last_; }
 
     // Marks the cabin a polite live region, where the system takes the mark
-    // (Windows 8 on); silent elsewhere.
+    // (Windows 8 on); silent elsewhere. Also looks up UI Automation now, once
+    // the window is up, rather than at a travel's first step.
     void markPolite(HWND cabin) const;
 
     void announce(const std::string& message) override;
