@@ -98,6 +98,35 @@ travel_floor=$(cpu_share_over "$app_pid" "$travel_s")
 stop_launched
 rss_floor=$peak_kb
 
+# --- 3b. The same travel with a screen reader's client listening -------------
+
+# In a D-Bus session of its own with the accessibility bus, the panel with
+# Qt's AT-SPI bridge on, and an AT-SPI client listening to what a screen
+# reader follows: the words a travel sends out must cost next to nothing.
+echo "A ground-to-fifth travel with an AT-SPI client listening ..." >&2
+plain_s=$travel_s
+plain_panel=$travel_panel
+bus=($(dbus-daemon --session --fork --print-address=1 --print-pid=1))
+on_exit "kill ${bus[1]} 2>/dev/null || true"
+rm -f "$port"
+DBUS_SESSION_BUS_ADDRESS=${bus[0]} QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 launch "$panel" >/dev/null
+DBUS_SESSION_BUS_ADDRESS=${bus[0]} "$root/bench/atspi-listener.py" "$(basename "$panel")" \
+    >"$work/listener" 2>/dev/null &
+listener_pid=$!
+on_exit "kill $listener_pid 2>/dev/null || true"
+for _ in $(seq 600); do grep -q listening "$work/listener" && break; sleep 0.1; done
+window=$(wait_for_window --pid "$app_pid")
+origin=($(window_origin "$window"))
+click_control "Command1(11)"
+travel_cpu "$port"
+listened_s=$travel_s
+listened_panel=$travel_panel
+travel_s=$plain_s
+travel_panel=$plain_panel
+kill "$listener_pid"
+wait "$listener_pid" || true
+stop_launched
+
 # --- 4. The travel as the panel's own code sees it ---------------------------
 
 echo "Travel harness, 3 travels ..." >&2
@@ -121,6 +150,8 @@ table=$(
         "$(awk -v x="$write_floor" 'BEGIN { printf "%.2f", x / 1000 }')" "bare open/pwrite/close" \
         "≤ 1.5 × floor" "ratio <= 1.5"
     shared_rows "minimal Qt window"
+    row "CPU during the same travel, an AT-SPI client listening (${listened_s} s)" \
+        "$listened_panel" "%" "$travel_panel" "no client listening" "≤ 5 % of a core" "value <= 5"
 )
 
 machine="$(nproc) cores, $(awk -F': ' '/model name/ { print $2; exit }' /proc/cpuinfo), Xvfb, $(date -u +%Y-%m-%d)"

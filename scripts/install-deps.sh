@@ -13,6 +13,9 @@ packages=(
     fonts-urw-base35
     fonts-wine fonts-liberation2
     xvfb xauth xdotool imagemagick
+    # The AT-SPI client test: the accessibility bus and registry, pyatspi,
+    # and a private D-Bus session to run them in.
+    at-spi2-core python3-pyatspi dbus-daemon dbus-session-bus-common
 )
 
 exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"

@@ -12,7 +12,10 @@ PanelStartup::PanelStartup(const ViewBetween& viewBetween) {
     registerWindowFont(); // before the window takes its font
     window_ = std::make_unique<PanelWindow>();
     PanelView& view = viewBetween ? viewBetween(*window_, clock_) : *window_;
-    panel_ = std::make_unique<LiftPanel>(view, clock_, cabinStartTop(), portio::TryWritePort);
+    // The words stand next to the handlers, so they see everything asked of the window.
+    words_ = std::make_unique<spoken::SpeakingView>(view, cabinStartTop());
+    speech_ = std::make_unique<PanelSpeech>(*window_, *words_);
+    panel_ = std::make_unique<LiftPanel>(*words_, clock_, cabinStartTop(), portio::TryWritePort);
     driver_ = std::make_unique<PanelDriver>(*window_, *panel_);
 }
 

@@ -3,7 +3,9 @@
 #include "LiftPanel.h"
 #include "MonotonicClock.h"
 #include "PanelDriver.h"
+#include "PanelSpeech.h"
 #include "PanelWindow.h"
+#include "SpeakingView.h"
 
 #include <functional>
 #include <memory>
@@ -29,6 +31,8 @@ public:
 private:
     SteadyClock clock_;
     std::unique_ptr<PanelWindow> window_;
+    std::unique_ptr<spoken::SpeakingView> words_;
+    std::unique_ptr<PanelSpeech> speech_;
     std::unique_ptr<LiftPanel> panel_;
     std::unique_ptr<PanelDriver> driver_;
 };

@@ -1,7 +1,9 @@
 #include "PanelWindow.h"
 
+#include "AccessibleTree.h"
 #include "CallButton.h"
 #include "CallButtonName.h"
+#include "PanelAccessible.h"
 #include "PanelArt.h"
 #include "PictureBox.h"
 #include "SurfacePainter.h"
@@ -28,6 +30,7 @@ PanelWindow::PanelWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
     , look_(lookNow()) {
+    installPanelAccessibility();
     const WindowSettings& form = form1Settings();
     setWindowTitle(QString::fromUtf8(form.caption.data(), qsizetype(form.caption.size())));
     setWindowIcon(panelIcon());
@@ -72,6 +75,8 @@ void PanelWindow::createControl(const ControlEntry& entry) {
         text1_ = new QLineEdit(QString::fromUtf8(s.caption.data(), qsizetype(s.caption.size())),
                                container);
         text1_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        text1_->setAccessibleName(
+            QString::fromStdString(spoken::accessibleName(controls::Text1, nullptr)));
         widget = text1_;
         break;
     }
@@ -114,6 +119,15 @@ void PanelWindow::stackAndOrder() {
 QWidget* PanelWindow::control(ControlId id) const {
     const auto it = widgets_.find(id);
     return it == widgets_.end() ? nullptr : it->second;
+}
+
+std::optional<ControlId> PanelWindow::idOf(const QWidget* widget) const {
+    for (const auto& [id, w] : widgets_) {
+        if (w == widget) {
+            return id;
+        }
+    }
+    return std::nullopt;
 }
 
 PictureRef PanelWindow::pictureOf(ControlId id) const {

@@ -12,6 +12,10 @@
 #include <string>
 #include <utility>
 
+namespace spoken {
+class SpeakingView;
+}
+
 class CallButton;
 class PictureBox;
 class QLineEdit;
@@ -35,6 +39,13 @@ public:
 
     // The child widget of a button, picture box or the text box; null otherwise.
     QWidget* control(ControlId id) const;
+    // The control a child widget stands for.
+    std::optional<ControlId> idOf(const QWidget* widget) const;
+    // What the panel's words say now, for assistive technology; null where the
+    // window runs without the panel.
+    const spoken::SpeakingView* words() const { return words_; }
+    void setWords(const spoken::SpeakingView* words) { words_ = words; }
+
     // What a picture box or image shows now.
     PictureRef pictureOf(ControlId id) const;
     // `Timer1` or `Timer2`, made with its design interval and not started.
@@ -73,4 +84,5 @@ private:
     QWidget* cabin_ = nullptr;
     std::optional<SystemColours> fixedColours_;
     PanelLook look_;
+    const spoken::SpeakingView* words_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "PanelWindow.h"
 
+#include "AccessibleControl.h"
 #include "ButtonFace.h"
 #include "GdiColours.h"
 #include "PictureBox.h"
@@ -39,9 +40,13 @@ PanelWindow::PanelWindow(HWND window)
     , pictures_(std::make_unique<PictureStore>(instanceOf(window), scale_))
     , fonts_(std::make_unique<WindowFonts>(scale_))
     , editBack_(CreateSolidBrush(toColorRef(TextBoxBack)))
-    , panel_(*this, clock_, cabinStartTop(), portio::TryWritePort)
+    , words_(*this, cabinStartTop())
+    , speech_(window)
+    , panel_(words_, clock_, cabinStartTop(), portio::TryWritePort)
     , frames_(window, WM_CABIN_FRAME)
-    , driver_(panel_, frames_) {}
+    , driver_(panel_, frames_) {
+    words_.setListener(&speech_);
+}
 
 PanelWindow::~PanelWindow() {
     DeleteObject(editBack_);
@@ -177,6 +182,7 @@ void PanelWindow::OnCreate() {
         sizeClient(r.left, r.top);
     }
     children_ = std::make_unique<ChildControls>(hwnd_, *pictures_, fonts_->window(), scale_);
+    hookAccessibleChildren(*this);
     PostMessageW(hwnd_, WM_NAME_CONTROLS, 0, 0);
     for (const ControlEntry& entry : controlTable()) {
         if (entry.kind == ControlKind::Timer) {
@@ -187,6 +193,11 @@ void PanelWindow::OnCreate() {
 
 void PanelWindow::OnNameControls() {
     children_->nameCallButtons();
+    speech_.markPolite(control(controls::Picture1));
+}
+
+LRESULT PanelWindow::OnGetObject(WPARAM flags, LPARAM objectId) {
+    return answerGetObject(hwnd_, controls::Form1, flags, objectId);
 }
 
 void PanelWindow::OnTimer(UINT id) {

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "ChildControls.h"
+#include "DisplayScale.h"
 #include "FrameTimer.h"
 #include "LiftDriver.h"
 #include "LiftPanel.h"
 #include "MonotonicClock.h"
 #include "PanelPicture.h"
 #include "PanelView.h"
+#include "SpeakingView.h"
 #include "WindowFonts.h"
-#include "DisplayScale.h"
+#include "WindowSpeech.h"
 
 #include <windows.h>
 
@@ -48,6 +50,9 @@ public:
     // What a picture box or image shows now.
     const PanelPicture* pictureOf(ControlId id) const { return children_->picture(id); }
     const LiftPanel& panel() const { return panel_; }
+    // What the panel's words say now, and the last message they told.
+    const spoken::SpeakingView& words() const { return words_; }
+    const std::wstring& lastMessage() const { return speech_.lastMessage(); }
     // The scale the window is drawn at: its screen's density against 96 dpi.
     const layout::DisplayScale& scale() const { return scale_; }
 
@@ -70,6 +75,8 @@ public:
     HBRUSH OnCtlColorEdit(HDC dc);
     void OnActivate(bool active);
     void OnSetFocus();
+    // The window's own accessible object; 0 for one it leaves to the system.
+    LRESULT OnGetObject(WPARAM flags, LPARAM objectId);
     // The window is on a screen of another density: `suggested` is where
     // Windows proposes to put it.
     void OnDpiChanged(UINT dpi, const RECT& suggested);
@@ -87,6 +94,9 @@ private:
     HBRUSH editBack_;
     HWND focus_ = nullptr; // the child that had the focus when the window lost it
     SteadyClock clock_;
+    // Between the handlers and the window: what it shows, in words.
+    spoken::SpeakingView words_;
+    WindowSpeech speech_;
     LiftPanel panel_;
     FrameTimer frames_;
     LiftDriver driver_;

@@ -100,6 +100,11 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
         self(window)->OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_GETOBJECT:
+        if (const LRESULT object = self(window)->OnGetObject(wParam, lParam)) {
+            return object;
+        }
+        break;
     case PanelWindow::WM_NAME_CONTROLS:
         self(window)->OnNameControls();
         return 0;

@@ -10,7 +10,7 @@ set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 failed=()
-for test in run-e2e run-faults run-look run-pairing; do
+for test in run-e2e run-faults run-look run-pairing run-msaa; do
     echo "=== $test"
     "$here/$test.sh" "$@" || failed+=("$test")
 done
