@@ -30,8 +30,8 @@ case $steps in ci | test | make:?*) ;; *)
     ;;
 esac
 case $release in
-bookworm) name="Debian 12" ;;
-trixie) name="Debian 13" ;;
+bookworm) release_name="Debian 12" ;;
+trixie) release_name="Debian 13" ;;
 *)
     echo "fresh-test: unknown release $release (bookworm or trixie)" >&2
     exit 2
@@ -84,7 +84,7 @@ base=$cache/$release-$key.tar
 if [ ! -s "$base" ] || [ -n "$(find "$base" -mtime +7)" ]; then
     mkdir -p "$cache"
     rm -rf "$cache/$release"-*.tar*
-    echo "fresh-test: making the $name base root ($base)"
+    echo "fresh-test: making the $release_name base root ($base)"
     mmdebstrap --quiet --format=tar "${mmdebstrap_args[@]}" "$base.part" "${mirrors[@]}"
     mv "$base.part" "$base"
 fi
@@ -162,7 +162,7 @@ if [ -n "${FRESH_DEB_IN:-}" ]; then
     cp "$FRESH_DEB_IN" "$root/root/other-deb/"
     commands="$commands && make panel-tools && tests/package/install-test.sh /root/other-deb build"
 fi
-echo "fresh-test: commit $commit in a fresh $name root: $commands"
+echo "fresh-test: commit $commit in a fresh $release_name root: $commands"
 start=$(date +%s)
 # In the background, so that Ctrl-C or a TERM ends the run at once (apt and
 # dpkg would hold it off until they are done): `wait` returns for the trap.
@@ -172,13 +172,13 @@ chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/u
 status=0
 wait $! || status=$?
 if [ $status -ne 0 ]; then
-    echo "fresh-test: failed on $name (status $status) after $(($(date +%s) - start)) s" >&2
+    echo "fresh-test: failed on $release_name (status $status) after $(($(date +%s) - start)) s" >&2
     exit $status
 fi
 if [ -n "${FRESH_DEB_OUT:-}" ]; then
     mkdir -p "$FRESH_DEB_OUT"
     cp "$root"/root/pelmo-lift/build-pkg/pelmo-lift_*.deb "$FRESH_DEB_OUT/"
 fi
-echo "fresh-test: passed on $name in $(($(date +%s) - start)) s"
+echo "fresh-test: passed on $release_name in $(($(date +%s) - start)) s"
 exit
 }
