@@ -68,7 +68,7 @@ sanitize: deps
 	$(SANITIZE_ENV) cmake --build build-asan -j $(JOBS)
 	cd build-asan && $(SANITIZE_ENV) QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest
+WINDOWS_PACKAGES := cmake g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 googletest
 
 windows:
 	./scripts/install-packages.sh $(WINDOWS_PACKAGES)
@@ -132,11 +132,13 @@ windows-package-test: windows-package panel-tools
 	tests/package/windows-zip-test.sh build-win $(BUILD)
 
 # --- Proof on a fresh machine and of reproducible packages ------------------
-# `make fresh-test`: what CI runs, in a fresh Debian 12 root that has nothing
-# installed (scripts/fresh-test.sh); `make fresh-test FRESH_STEPS=test` runs
-# only `make test` there.
+# `make fresh-test`: what CI runs, in a fresh Debian root that has nothing
+# installed (scripts/fresh-test.sh): FRESH_RELEASE=bookworm (Debian 12, the
+# default) or trixie (Debian 13); `make fresh-test FRESH_STEPS=test` runs
+# only `make test` there, FRESH_STEPS=make:TARGET only `make TARGET`.
 # `make reproducible-test`: the packages and the exe built twice, compared.
 FRESH_STEPS ?= ci
+FRESH_RELEASE ?= bookworm
 
 # Every build stamps the time of the last commit, not its own time, where a
 # time goes into what it makes (the Qt resources, the archives); outside git,
@@ -150,7 +152,7 @@ export SOURCE_DATE_EPOCH
 
 fresh-test:
 	./scripts/install-packages.sh mmdebstrap git
-	scripts/fresh-test.sh $(FRESH_STEPS)
+	scripts/fresh-test.sh $(FRESH_STEPS) $(FRESH_RELEASE)
 
 reproducible-test: deps
 	./scripts/install-packages.sh $(PKG_TOOLS) $(WINDOWS_PACKAGES) zip unzip

@@ -1,13 +1,20 @@
 #!/usr/bin/env bash
-# Runs the README's commands on a machine that has nothing: a minimal Debian 12
+# Runs the README's commands on a machine that has nothing: a minimal Debian
 # root made with mmdebstrap (apt, git and make only), the current commit cloned
-# into it, everything run there as root. Only the bare base root is cached;
-# packages, build folders and the Wine prefix are made afresh every time.
+# into it, everything run there as root. Only the bare base root is cached, one
+# for each release; packages, build folders and the Wine prefix are made afresh
+# every time.
 #
-#   scripts/fresh-test.sh [ci|test]
+#   scripts/fresh-test.sh [ci|test|make:TARGET] [RELEASE]
 #     ci   (default) what CI runs (scripts/ci-steps.sh), then `make run` under
 #          Xvfb until its window maps, `make reproducible-test` and `make bench`
 #     test only `make test`, for a quick look at the install lists
+#     make:TARGET  `make TARGET` alone, the first command on the new root
+#     RELEASE  bookworm (Debian 12, the default) or trixie (Debian 13)
+#
+# FRESH_DEB_OUT=DIR: after the run, the root's build-pkg/*.deb is copied to DIR.
+# FRESH_DEB_IN=FILE.deb: after the run, that package (built on another
+# release) is installed, run, clicked and removed in the root.
 #
 # Needs root, mmdebstrap and unshare. FRESH_ROOT_CACHE names the cache folder.
 set -euo pipefail
@@ -16,8 +23,17 @@ set -euo pipefail
 {
 
 steps=${1:-ci}
-case $steps in ci | test) ;; *)
-    echo "usage: $0 [ci|test]" >&2
+release=${2:-bookworm}
+case $steps in ci | test | make:?*) ;; *)
+    echo "usage: $0 [ci|test|make:TARGET] [bookworm|trixie]" >&2
+    exit 2
+    ;;
+esac
+case $release in
+bookworm) release_name="Debian 12" ;;
+trixie) release_name="Debian 13" ;;
+*)
+    echo "fresh-test: unknown release $release (bookworm or trixie)" >&2
     exit 2
     ;;
 esac
@@ -40,29 +56,39 @@ fi
 
 # --- The base root, cached by what makes it ----------------------------------
 # The host's apt sources and configuration, so that the root reaches the same
-# package registry (and proxy) as the host.
-sources=(/etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list /etc/apt/sources.list)
+# package registry (and proxy) as the host; the host's release names in them
+# become the wanted one's (bookworm-updates becomes trixie-updates).
+host_release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+[ -n "$host_release" ] || { echo "fresh-test: no VERSION_CODENAME in /etc/os-release" >&2; exit 1; }
+sources_dir=$(mktemp -d /var/tmp/pelmo-fresh-sources.XXXXXX)
+trap 'rm -rf "$sources_dir"' EXIT
 mirrors=()
-for f in "${sources[@]}"; do [ -s "$f" ] && mirrors+=("$f"); done
+for f in /etc/apt/sources.list.d/*.sources /etc/apt/sources.list.d/*.list /etc/apt/sources.list; do
+    [ -s "$f" ] || continue
+    copy=$sources_dir/$(basename "$f")
+    sed -E "s/\b$host_release(-[a-z]+)?\b/$release\1/g" "$f" >"$copy"
+    mirrors+=("$copy")
+done
 aptopts=()
 for f in /etc/apt/apt.conf.d/*; do [ -f "$f" ] && aptopts+=("--aptopt=$f"); done
-mmdebstrap_args=(--variant=apt --include=git,make "${aptopts[@]}" bookworm)
+mmdebstrap_args=(--variant=apt --include=git,make "${aptopts[@]}" "$release")
 
 cache=${FRESH_ROOT_CACHE:-/var/cache/pelmo-lift/fresh-root}
 key=$( {
-    echo "${mmdebstrap_args[*]} ${mirrors[*]}"
+    echo "${mmdebstrap_args[*]}"
     cat "${mirrors[@]}" /etc/apt/apt.conf.d/* 2>/dev/null
 } | sha256sum | cut -c1-16)
-base=$cache/bookworm-$key.tar
+base=$cache/$release-$key.tar
 # A week-old base is made again, so that it does not drift far behind the
 # archive's updates.
 if [ ! -s "$base" ] || [ -n "$(find "$base" -mtime +7)" ]; then
     mkdir -p "$cache"
-    rm -rf "$cache"/bookworm-*.tar*
-    echo "fresh-test: making the base root ($base)"
+    rm -rf "$cache/$release"-*.tar*
+    echo "fresh-test: making the $release_name base root ($base)"
     mmdebstrap --quiet --format=tar "${mmdebstrap_args[@]}" "$base.part" "${mirrors[@]}"
     mv "$base.part" "$base"
 fi
+rm -rf "$sources_dir"
 
 # --- The root of this run ----------------------------------------------------
 root=$(mktemp -d /var/tmp/pelmo-fresh.XXXXXX)
@@ -123,12 +149,20 @@ git -C "$root/root/pelmo-lift" checkout --quiet --detach "$commit"
 
 case $steps in
 test) commands='make test' ;;
+make:*) commands="make ${steps#make:}" ;;
 # The benchmarks with few runs: here they prove their install list, not a
 # figure.
 ci) commands='scripts/ci-steps.sh && scripts/run-check.sh && make reproducible-test &&
     make bench BENCH_RUNS=3 BENCH_WINE_RUNS=3' ;;
 esac
-echo "fresh-test: commit $commit in a fresh Debian 12 root: $commands"
+# A package built on another release, tried here as its users would: with the
+# Linux build's tools to click and read with (panel-table, port-watch).
+if [ -n "${FRESH_DEB_IN:-}" ]; then
+    mkdir -p "$root/root/other-deb"
+    cp "$FRESH_DEB_IN" "$root/root/other-deb/"
+    commands="$commands && make panel-tools && tests/package/install-test.sh /root/other-deb build"
+fi
+echo "fresh-test: commit $commit in a fresh $release_name root: $commands"
 start=$(date +%s)
 # In the background, so that Ctrl-C or a TERM ends the run at once (apt and
 # dpkg would hold it off until they are done): `wait` returns for the trap.
@@ -138,9 +172,13 @@ chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/u
 status=0
 wait $! || status=$?
 if [ $status -ne 0 ]; then
-    echo "fresh-test: failed (status $status) after $(($(date +%s) - start)) s" >&2
+    echo "fresh-test: failed on $release_name (status $status) after $(($(date +%s) - start)) s" >&2
     exit $status
 fi
-echo "fresh-test: passed in $(($(date +%s) - start)) s"
+if [ -n "${FRESH_DEB_OUT:-}" ]; then
+    mkdir -p "$FRESH_DEB_OUT"
+    cp "$root"/root/pelmo-lift/build-pkg/pelmo-lift_*.deb "$FRESH_DEB_OUT/"
+fi
+echo "fresh-test: passed on $release_name in $(($(date +%s) - start)) s"
 exit
 }

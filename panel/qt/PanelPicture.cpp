@@ -1,5 +1,6 @@
 #include "PanelPicture.h"
 
+#include "DisplayScale.h"
 #include "DrawingRaster.h"
 #include "MetafilePlayer.h"
 #include "PanelArt.h"
@@ -20,15 +21,54 @@ using namespace layout;
 
 namespace {
 
+// An image drawn on a denser screen repeats whole pixels, without blending.
+// Which columns and rows it repeats at a fractional ratio is the panel's own
+// rule (DisplayScale::sourcePixel), which the Windows panel follows too: Qt
+// 6.4 picks them the same way, Qt 6.8 others at 1.25. So the image is scaled
+// here and Qt only copies it, one pixel to a device pixel.
 class ImagePicture final : public PanelPicture {
 public:
     explicit ImagePicture(QImage image)
         : image_(std::move(image)) {}
     QSize size() const override { return image_.size(); }
-    void paint(QPainter& painter) const override { painter.drawImage(0, 0, image_); }
+    void paint(QPainter& painter) const override {
+        const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+        if (ratio == 1.0 || image_.isNull()) {
+            painter.drawImage(0, 0, image_);
+            return;
+        }
+        // Where the picture's corner stands in the window, in window pixels.
+        const QPointF device = painter.deviceTransform().map(QPointF(0, 0));
+        const QPoint origin(qRound(device.x() / ratio), qRound(device.y() / ratio));
+        if (scaled_.isNull() || scaled_.devicePixelRatio() != ratio || scaledOrigin_ != origin) {
+            scaled_ = scaledImage(DisplayScale(ratio), origin);
+            scaledOrigin_ = origin;
+        }
+        painter.drawImage(QPointF(0, 0), scaled_);
+    }
 
 private:
+    QImage scaledImage(const DisplayScale& scale, QPoint origin) const {
+        const QImage source = image_.convertToFormat(QImage::Format_ARGB32);
+        const int left = scale.edge(origin.x());
+        const int top = scale.edge(origin.y());
+        QImage out(scale.edge(origin.x() + source.width()) - left,
+                   scale.edge(origin.y() + source.height()) - top, QImage::Format_ARGB32);
+        for (int row = 0; row < out.height(); ++row) {
+            const int sy = scale.sourcePixel(top + row, origin.y(), source.height());
+            const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(sy));
+            auto* line = reinterpret_cast<QRgb*>(out.scanLine(row));
+            for (int col = 0; col < out.width(); ++col) {
+                line[col] = in[scale.sourcePixel(left + col, origin.x(), source.width())];
+            }
+        }
+        out.setDevicePixelRatio(scale.ratio());
+        return out;
+    }
+
     QImage image_;
+    mutable QImage scaled_; // for the last ratio and place painted at
+    mutable QPoint scaledOrigin_;
 };
 
 // A vector drawing: rasterised at one pixel per 15 twips, and again from the

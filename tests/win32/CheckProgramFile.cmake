@@ -32,25 +32,38 @@ foreach(line IN LISTS imports)
     endif()
 endforeach()
 
-# Each imported function: objdump lists them under their DLL's name as
-# "address hint name".
+# Each imported function: objdump lists them under their DLL's name, one to a
+# line that starts with its address. Binutils up to 2.40 print "address hint
+# name" with a decimal hint; later ones "address ordinal hint name", with
+# "<none>" for the ordinal and a hex hint. Either is read; an entry of any
+# other form (an import by ordinal, a format not seen before) fails the check
+# rather than going uncounted.
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/windows7-imports.txt windows7 REGEX "^[^#]")
 string(REPLACE "\n" ";" lines "${headers}")
 set(dll "")
 set(count 0)
 set(unknown "")
+set(unreadable "")
 foreach(line IN LISTS lines)
     if(line MATCHES "DLL Name: ([^ \t]+)")
         string(TOLOWER "${CMAKE_MATCH_1}" dll)
-    elseif(dll AND line MATCHES "^\t[0-9a-f]+[ \t]+[0-9]+[ \t]+([A-Za-z_][A-Za-z0-9_@]*)$")
+    elseif(dll AND line MATCHES
+           "^\t[0-9a-f]+[ \t]+(<none>[ \t]+)?[0-9a-f]+[ \t]+([A-Za-z_][A-Za-z0-9_@]*)$")
         math(EXPR count "${count} + 1")
-        if(NOT "${dll} ${CMAKE_MATCH_1}" IN_LIST windows7)
-            list(APPEND unknown "${dll} ${CMAKE_MATCH_1}")
+        if(NOT "${dll} ${CMAKE_MATCH_2}" IN_LIST windows7)
+            list(APPEND unknown "${dll} ${CMAKE_MATCH_2}")
         endif()
+    elseif(dll AND line MATCHES "^\t[0-9a-f]+[ \t]")
+        string(STRIP "${line}" line)
+        list(APPEND unreadable "${dll}: ${line}")
     elseif(line STREQUAL "")
         set(dll "")
     endif()
 endforeach()
+if(unreadable)
+    list(JOIN unreadable "; " unreadable)
+    message(FATAL_ERROR "imports of ${PROGRAM} not by name, or not read: ${unreadable}")
+endif()
 message(STATUS "${count} imported functions")
 if(count EQUAL 0)
     message(FATAL_ERROR "no imported functions found in ${PROGRAM}")

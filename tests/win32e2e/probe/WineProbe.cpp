@@ -252,9 +252,26 @@ int sendDpi(const char* title, int dpi) {
     return status;
 }
 
+// Measures in device pixels, as the panel (per-monitor aware) draws. Windows
+// since 8.1 gives a process that is not DPI aware the places and sizes of
+// other processes' windows scaled to 96 dpi, and so does Wine from 10 on;
+// Wine 8 gave device pixels to every process.
+void seeDevicePixels() {
+    using SetContextFn = BOOL(WINAPI*)(HANDLE);
+    const HANDLE perMonitorAwareV2 = reinterpret_cast<HANDLE>(-4);
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    const auto setContext = user32 ? reinterpret_cast<SetContextFn>(reinterpret_cast<void*>(
+                                         GetProcAddress(user32, "SetProcessDpiAwarenessContext")))
+                                   : nullptr;
+    if (!setContext || !setContext(perMonitorAwareV2)) {
+        SetProcessDPIAware();
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    seeDevicePixels();
     const std::string command = argc > 1 ? argv[1] : "";
     int status = 0;
     if (command == "temp" && argc == 2) {
