@@ -30,8 +30,21 @@ tree=$work/tree
 dpkg-deb -x "$deb" "$tree"
 metainfo=$tree/usr/share/metainfo/org.example.PelmoLift.metainfo.xml
 desktop=$tree/usr/share/applications/org.example.PelmoLift.desktop
-check "appstreamcli validates the metainfo" appstreamcli validate --no-net --strict "$metainfo"
-check "appstreamcli validates the installed tree" appstreamcli validate-tree --no-net --strict "$tree"
+# The metainfo names its developer with <developer>, which AppStream 1.0
+# (Debian 13) asks for; the 0.16 validator of Debian 12 predates the tag and
+# calls it unknown. There, and only for that tag, the note is let pass.
+appstream_overrides=()
+if dpkg --compare-versions "$(dpkg-query -W -f='${Version}' appstream)" lt 1.0; then
+    appstream_overrides=(--override=unknown-tag=pedantic)
+    if appstreamcli validate --no-net --pedantic "$metainfo" 2>&1 | grep 'unknown-tag' | grep -vq 'unknown-tag developer$'; then
+        fail "the metainfo has no unknown tag but <developer>"
+        appstreamcli validate --no-net --pedantic "$metainfo" 2>&1 | grep 'unknown-tag' | sed 's/^/    /'
+    fi
+fi
+check "appstreamcli validates the metainfo" \
+    appstreamcli validate --no-net --strict "${appstream_overrides[@]}" "$metainfo"
+check "appstreamcli validates the installed tree" \
+    appstreamcli validate-tree --no-net --strict "${appstream_overrides[@]}" "$tree"
 check "desktop-file-validate passes the menu entry" desktop-file-validate "$desktop"
 
 # One version number: the package's is the one the metainfo shows.
