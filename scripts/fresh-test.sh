@@ -12,6 +12,9 @@
 #     make:TARGET  `make TARGET` alone, the first command on the new root
 #     RELEASE  bookworm (Debian 12, the default) or trixie (Debian 13)
 #
+# FRESH_FIRST=TARGET: `make TARGET` before the steps, as the first command on
+# the new root, so that its install list alone is proven too.
+# FRESH_BENCH=no: `ci` without `make bench`.
 # FRESH_DEB_OUT=DIR: after the run, the root's build-pkg/*.deb is copied to DIR.
 # FRESH_DEB_IN=FILE.deb: after the run, that package (built on another
 # release) is installed, run, clicked and removed in the root.
@@ -152,9 +155,12 @@ test) commands='make test' ;;
 make:*) commands="make ${steps#make:}" ;;
 # The benchmarks with few runs: here they prove their install list, not a
 # figure.
-ci) commands='scripts/ci-steps.sh && scripts/run-check.sh && make reproducible-test &&
-    make bench BENCH_RUNS=3 BENCH_WINE_RUNS=3' ;;
+ci)
+    commands='scripts/ci-steps.sh && scripts/run-check.sh && make reproducible-test'
+    [ "${FRESH_BENCH:-yes}" = no ] || commands="$commands && make bench BENCH_RUNS=3 BENCH_WINE_RUNS=3"
+    ;;
 esac
+[ -z "${FRESH_FIRST:-}" ] || commands="make $FRESH_FIRST && $commands"
 # A package built on another release, tried here as its users would: with the
 # Linux build's tools to click and read with (panel-table, port-watch).
 if [ -n "${FRESH_DEB_IN:-}" ]; then
