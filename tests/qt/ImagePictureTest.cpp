@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace layout;
+
 // On a denser screen an image repeats whole pixels, and which columns and rows
 // it repeats at a fractional ratio is the rule both panels draw by
 // (DisplayScale::sourcePixel). Qt 6.4 happens to pick the same ones when it
