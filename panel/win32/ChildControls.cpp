@@ -1,7 +1,5 @@
 #include "ChildControls.h"
 
-#include "AccessibleName.h"
-#include "CallButtonName.h"
 #include "GdiColours.h"
 #include "PictureBox.h"
 #include "PixelGeometry.h"
@@ -140,16 +138,6 @@ void ChildControls::setPicture(ControlId id, const PanelPicture* picture) {
     it->second = picture;
     if (HWND box = window(id)) {
         picturebox::setPicture(box, picture);
-    }
-}
-
-void ChildControls::nameCallButtons() const {
-    AccessibleNames names;
-    for (const ControlEntry& entry : controlTable()) {
-        const auto name = callButtonName(entry.id.index);
-        if (entry.kind == ControlKind::PushButton && name) {
-            names.set(window(entry.id), widen(*name));
-        }
     }
 }
 

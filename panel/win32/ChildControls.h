@@ -32,10 +32,6 @@ public:
     const PanelPicture* picture(ControlId id) const;
     void setPicture(ControlId id, const PanelPicture* picture);
 
-    // Gives each call button the name a screen reader announces: "Call floor
-    // N" in the cabin, "Call lift to floor N" beside the floors.
-    void nameCallButtons() const;
-
     // The table row of a child window identifier, or nullptr.
     static const layout::ControlEntry* entryOfChildId(int id);
 

@@ -183,7 +183,7 @@ void PanelWindow::OnCreate() {
     }
     children_ = std::make_unique<ChildControls>(hwnd_, *pictures_, fonts_->window(), scale_);
     hookAccessibleChildren(*this);
-    PostMessageW(hwnd_, WM_NAME_CONTROLS, 0, 0);
+    PostMessageW(hwnd_, WM_MARK_LIVE_REGION, 0, 0);
     for (const ControlEntry& entry : controlTable()) {
         if (entry.kind == ControlKind::Timer) {
             SetTimer(hwnd_, timerId(entry), static_cast<UINT>(entry.settings.intervalMs), nullptr);
@@ -191,8 +191,7 @@ void PanelWindow::OnCreate() {
     }
 }
 
-void PanelWindow::OnNameControls() {
-    children_->nameCallButtons();
+void PanelWindow::OnMarkLiveRegion() {
     speech_.markPolite(control(controls::Picture1));
 }
 

@@ -24,10 +24,10 @@
 class PanelWindow final : public PanelView {
 public:
     static constexpr const wchar_t* ClassName = L"PelmoLiftPanel";
-    // Posted to itself on creation: the call buttons get their accessible names
+    // Posted to itself on creation: the cabin is marked a polite live region
     // once the window is on the screen, so that loading the accessibility
     // component does not hold up its first appearance.
-    static constexpr UINT WM_NAME_CONTROLS = WM_APP + 1;
+    static constexpr UINT WM_MARK_LIVE_REGION = WM_APP + 1;
     // Posted by the frame timer when the cabin is due a whole pixel further.
     static constexpr UINT WM_CABIN_FRAME = WM_APP + 2;
 
@@ -67,7 +67,7 @@ public:
 
     // Message handlers, called by the window procedure.
     void OnCreate();
-    void OnNameControls();
+    void OnMarkLiveRegion();
     void OnFrame();
     void OnTimer(UINT id);
     void OnCommand(int id, UINT code);

@@ -105,8 +105,8 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return object;
         }
         break;
-    case PanelWindow::WM_NAME_CONTROLS:
-        self(window)->OnNameControls();
+    case PanelWindow::WM_MARK_LIVE_REGION:
+        self(window)->OnMarkLiveRegion();
         return 0;
     case PanelWindow::WM_CABIN_FRAME:
         self(window)->OnFrame();
