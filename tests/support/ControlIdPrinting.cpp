@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+using namespace controls;
+
 std::ostream& operator<<(std::ostream& out, const ControlId& id) {
     return out << toString(id);
 }

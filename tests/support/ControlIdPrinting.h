@@ -8,4 +8,4 @@
 // in a failed comparison, and a failure's message takes one as it is
 // (`<< entry.id`). Every test file that compares ids includes this, so that
 // all of them print ids alike.
-std::ostream& operator<<(std::ostream& out, const ControlId& id);
+std::ostream& operator<<(std::ostream& out, const controls::ControlId& id);

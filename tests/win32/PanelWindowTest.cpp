@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+using namespace controls;
 using namespace layout;
 
 namespace {
