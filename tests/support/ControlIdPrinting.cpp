@@ -2,8 +2,10 @@
 
 #include <ostream>
 
-using namespace controls;
+namespace controls {
 
 std::ostream& operator<<(std::ostream& out, const ControlId& id) {
     return out << toString(id);
 }
+
+} // namespace controls
