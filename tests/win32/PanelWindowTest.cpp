@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-using namespace controls;
+using controls::ControlId;
 using namespace layout;
 
 namespace {
