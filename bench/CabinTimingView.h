@@ -7,9 +7,9 @@
 
 // Passes everything on to the real window and notes when the panel set each
 // cabin position: the first and last time and how many it set.
-class CabinTimingView final : public PanelView {
+class CabinTimingView final : public lift::PanelView {
 public:
-    CabinTimingView(PanelView& window, const MonotonicClock& clock)
+    CabinTimingView(lift::PanelView& window, const lift::MonotonicClock& clock)
         : window_(window)
         , clock_(clock) {}
 
@@ -22,7 +22,9 @@ public:
         ++positions_;
         window_.setCabinTop(twips);
     }
-    void takePicture(ControlId to, ControlId from) override { window_.takePicture(to, from); }
+    void takePicture(controls::ControlId to, controls::ControlId from) override {
+        window_.takePicture(to, from);
+    }
     void setText1(const std::string& text) override { window_.setText1(text); }
     void setTimer2Interval(int milliseconds) override { window_.setTimer2Interval(milliseconds); }
 
@@ -30,8 +32,8 @@ public:
     std::chrono::nanoseconds firstToLast() const { return last_ - first_; }
 
 private:
-    PanelView& window_;
-    const MonotonicClock& clock_;
+    lift::PanelView& window_;
+    const lift::MonotonicClock& clock_;
     int positions_ = 0;
     std::chrono::nanoseconds first_{};
     std::chrono::nanoseconds last_{};

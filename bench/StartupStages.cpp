@@ -32,6 +32,7 @@
 #include <memory>
 #include <string>
 
+using namespace lift;
 using namespace layout;
 
 namespace {

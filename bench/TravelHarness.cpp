@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <optional>
 
+using namespace controls;
+using namespace lift;
 using namespace layout;
 
 namespace {

@@ -8,15 +8,17 @@
 #include <algorithm>
 #include <vector>
 
+using namespace controls;
+
 namespace spoken {
 namespace {
 
 using controls::command1;
+using controls::lamp;
 using layout::callButtonName;
 using layout::ControlEntry;
 using layout::findControl;
 using layout::form1Settings;
-using controls::lamp;
 
 // The floor labels, ground floor first.
 constexpr std::string_view FloorLabel[FloorCount] = {"Label2", "Label3", "Label4",

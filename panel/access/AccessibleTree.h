@@ -14,7 +14,7 @@ class SpeakingView;
 enum class Role { Window, PushButton, EditableText, StaticText, Image, Status };
 
 struct AccessibleItem {
-    ControlId id;
+    controls::ControlId id;
     Role role;
 };
 
@@ -26,12 +26,12 @@ struct AccessibleItem {
 std::span<const AccessibleItem> readingOrder();
 
 // The item of `id`, or nullptr when it is not in the tree.
-const AccessibleItem* accessibleItem(ControlId id);
+const AccessibleItem* accessibleItem(controls::ControlId id);
 
 // The name a control is told by. The cabin, the digit and the lamps say
 // what they show now, from `words` (their still names when it is null).
 // `Form1` is named by its caption, `Text1` by its label.
-std::string accessibleName(ControlId id, const SpeakingView* words);
+std::string accessibleName(controls::ControlId id, const SpeakingView* words);
 
 // A caption as it is read: runs of spaces made one, none at either end.
 std::string readable(std::string_view caption);

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+using namespace controls;
+using namespace lift;
+
 namespace spoken {
 
 std::optional<int> floorAt(int cabinTop) {

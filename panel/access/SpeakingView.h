@@ -21,16 +21,16 @@ namespace spoken {
 // Status messages go to the listener as they happen: one at departure, at
 // most one for each floor passed, one at arrival; a call for the floor the
 // cabin stands at is told once. Nothing after the arrival.
-class SpeakingView final : public PanelView {
+class SpeakingView final : public lift::PanelView {
 public:
     // `cabinTop`: where the window opens with the cabin, in twips.
-    SpeakingView(PanelView& next, int cabinTop);
+    SpeakingView(lift::PanelView& next, int cabinTop);
 
     void setListener(SpeechListener* listener) { listener_ = listener; }
 
     // PanelView
     void setCabinTop(int twips) override;
-    void takePicture(ControlId to, ControlId from) override;
+    void takePicture(controls::ControlId to, controls::ControlId from) override;
     void setText1(const std::string& text) override;
     void setTimer2Interval(int milliseconds) override;
 
@@ -53,15 +53,16 @@ private:
     void followTravel(int previousTop);
     void endTravel(int floor);
     void tell(const std::string& message);
-    void changed(ControlId id);
+    void changed(controls::ControlId id);
 
-    PanelView& next_;
+    lift::PanelView& next_;
     SpeechListener* listener_ = nullptr;
     int cabinTop_;
     int digit_ = 0;
     // As the window opens: the ground floor's lamp red, the others square.
-    std::array<LampLook, FloorCount> lamps_{LampLook::Red,    LampLook::Square, LampLook::Square,
-                                            LampLook::Square, LampLook::Square, LampLook::Square};
+    std::array<LampLook, controls::FloorCount> lamps_{LampLook::Red,    LampLook::Square,
+                                                      LampLook::Square, LampLook::Square,
+                                                      LampLook::Square, LampLook::Square};
     std::string codeText_;
     std::optional<Travel> travel_;
 };

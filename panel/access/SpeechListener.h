@@ -13,7 +13,7 @@ public:
     virtual ~SpeechListener() = default;
     virtual void announce(const std::string& message) = 0;
     // `Picture1` (the cabin's place), `d(0)` (the digit) or a lamp.
-    virtual void wordsChanged(ControlId id) = 0;
+    virtual void wordsChanged(controls::ControlId id) = 0;
 };
 
 } // namespace spoken

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+namespace controls {
+
 // A control by name and, for members of a control array, index
 // (`Picture2(20)`, `dig(3)`); single controls have the index NoIndex.
 // Ordered by name, then index, so that it can key a map.
@@ -26,3 +28,5 @@ inline std::string toString(ControlId id) {
     }
     return text;
 }
+
+} // namespace controls

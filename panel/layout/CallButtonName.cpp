@@ -2,6 +2,8 @@
 
 #include "FloorTable.h"
 
+using namespace controls;
+
 namespace layout {
 
 std::optional<std::string> callButtonName(int index) {

@@ -2,6 +2,8 @@
 
 #include <array>
 
+using namespace controls;
+
 namespace layout {
 
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PixelGeometry.h"
+#include "WindowPixelBounds.h"
 
 #include <cmath>
 

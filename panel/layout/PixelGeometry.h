@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ControlTable.h"
+#include "ControlEntry.h"
+#include "TwipsPerPixel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +12,7 @@ namespace layout {
 // dots per inch. Both windows place their controls with these.
 
 inline int toPixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel));
+    return static_cast<int>(std::lround(static_cast<double>(twips) / controls::TwipsPerPixel));
 }
 
 struct PixelRect {
@@ -36,18 +37,6 @@ struct PixelLine {
 inline PixelRect pixelBounds(const ControlEntry& entry) {
     return {toPixels(entry.left), toPixels(entry.top), toPixels(entry.width),
             toPixels(entry.height)};
-}
-
-// A control's rectangle in the window, nested boxes placed inside their
-// containers.
-inline PixelRect windowPixelBounds(const ControlEntry& entry) {
-    PixelRect r = pixelBounds(entry);
-    for (const ControlEntry* c = findControl(entry.container); c; c = findControl(c->container)) {
-        const PixelRect outer = pixelBounds(*c);
-        r.left += outer.left;
-        r.top += outer.top;
-    }
-    return r;
 }
 
 inline PixelLine linePixels(const ControlEntry& line) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace lift {
+
 CabinTravel::CabinTravel(std::int16_t from, std::int16_t to, std::int16_t step)
     : from_(from)
     , step_(step)
@@ -27,3 +29,5 @@ std::chrono::nanoseconds CabinTravel::dueAt(int i) const {
 std::chrono::nanoseconds CabinTravel::duration() const {
     return std::chrono::nanoseconds((count_ - 1) * 1'000'000'000LL / TwipsPerSecond);
 }
+
+} // namespace lift

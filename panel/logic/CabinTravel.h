@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdint>
 
+namespace lift {
+
 // The positions a travel sets, one twip apart from `from` to `to` inclusive,
 // and when each is due. The cabin keeps a steady 900 twips a second (one pixel
 // each sixtieth of a second), whatever the processor: the first position at
@@ -31,3 +33,5 @@ private:
     std::int16_t step_;
     int count_;
 };
+
+} // namespace lift

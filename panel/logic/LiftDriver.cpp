@@ -3,6 +3,11 @@
 #include "ControlNames.h"
 #include "TwipsPerPixel.h"
 
+namespace lift {
+
+using controls::ControlId;
+using controls::TwipsPerPixel;
+
 LiftDriver::LiftDriver(LiftPanel& panel, WakeTimer& wake)
     : panel_(panel)
     , wake_(wake) {}
@@ -32,3 +37,5 @@ void LiftDriver::followTravel() {
         wake_.cancel();
     }
 }
+
+} // namespace lift

@@ -4,6 +4,8 @@
 #include "LiftPanel.h"
 #include "WakeTimer.h"
 
+namespace lift {
+
 // Between a window and the panel: each front end delivers its timers' ticks,
 // clicks and wake-ups here, and lends a wake timer. While the cabin travels
 // the driver keeps that timer armed for the moment the cabin is due a whole
@@ -13,7 +15,7 @@ public:
     LiftDriver(LiftPanel& panel, WakeTimer& wake);
 
     // A tick of the table's timer `timer`: `Timer1` or `Timer2`.
-    void tick(ControlId timer);
+    void tick(controls::ControlId timer);
     // A press of `Command1(index)`.
     void click(int index);
     // The wake timer has fired.
@@ -25,3 +27,5 @@ private:
     LiftPanel& panel_;
     WakeTimer& wake_;
 };
+
+} // namespace lift

@@ -5,6 +5,11 @@
 #include <algorithm>
 #include <utility>
 
+namespace lift {
+
+using controls::FloorCount;
+using controls::FloorTopTwips;
+
 using controls::lamp;
 
 LiftPanel::LiftPanel(PanelView& view, const MonotonicClock& clock, int cabinTop,
@@ -177,3 +182,5 @@ void LiftPanel::finishTravel() {
         latchRequest(index);
     }
 }
+
+} // namespace lift

@@ -11,6 +11,8 @@
 #include <functional>
 #include <optional>
 
+namespace lift {
+
 // The panel's behaviour: the poll tick, the call buttons and the cabin travel.
 // The panel keeps the cabin's top itself; the window only shows it.
 //
@@ -90,3 +92,5 @@ private:
     // Unknown until the handlers first set it: the window's table has its own.
     std::optional<int> timer2Interval_;
 };
+
+} // namespace lift

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+namespace lift {
+
 // Time that only runs forward, for pacing the cabin. Tests substitute a clock
 // they move by hand.
 class MonotonicClock {
@@ -16,3 +18,5 @@ public:
         return std::chrono::steady_clock::now().time_since_epoch();
     }
 };
+
+} // namespace lift

@@ -2,6 +2,8 @@
 
 #include <chrono>
 
+namespace lift {
+
 // The one-shot timer a front end lends the driver to wake the panel during a
 // travel: a wake-up that calls LiftDriver::wake() on the window's own thread.
 class WakeTimer {
@@ -12,3 +14,5 @@ public:
     virtual void arm(std::chrono::nanoseconds wait) = 0;
     virtual void cancel() = 0;
 };
+
+} // namespace lift

@@ -4,6 +4,8 @@
 #include <optional>
 #include <vector>
 
+namespace metafile {
+
 // What a played metafile comes to: polygons drawn in order, each filled with a
 // brush and outlined with a pen. Every polygon carries its corners twice: in
 // twips from the top-left corner of the metafile's frame, for drawing at any
@@ -49,3 +51,5 @@ struct Drawing {
     int heightPixels = 0;
     std::vector<FilledPolygon> polygons;
 };
+
+} // namespace metafile

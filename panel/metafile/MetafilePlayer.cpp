@@ -11,6 +11,10 @@
 #include <variant>
 #include <vector>
 
+namespace metafile {
+
+using controls::TwipsPerPixel;
+
 namespace {
 
 struct Brush {
@@ -226,3 +230,5 @@ Drawing playMetafile(const Metafile& file) {
 Drawing playMetafile(std::span<const std::uint8_t> bytes) {
     return playMetafile(readMetafile(bytes));
 }
+
+} // namespace metafile

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <span>
 
+namespace metafile {
+
 // Plays the records of a placeable metafile onto the metafile's own frame,
 // starting from a new device context's objects: a white solid brush, a black
 // 1-pixel solid pen and the alternate fill rule. Only the records that
@@ -16,3 +18,5 @@ Drawing playMetafile(const Metafile& file);
 
 // Reads and plays in one step.
 Drawing playMetafile(std::span<const std::uint8_t> bytes);
+
+} // namespace metafile

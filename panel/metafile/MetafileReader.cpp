@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace metafile {
+
 namespace {
 
 std::uint16_t le16(std::span<const std::uint8_t> bytes, std::size_t at) {
@@ -100,3 +102,5 @@ std::uint32_t ParamReader::u32() {
     const std::uint32_t low = u16();
     return low | (static_cast<std::uint32_t>(u16()) << 16);
 }
+
+} // namespace metafile

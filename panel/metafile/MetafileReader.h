@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
+namespace metafile {
+
 // Input the player cannot take: truncated, inconsistent or of a kind it does
 // not know. The message says what was wrong.
 class MetafileError : public std::runtime_error {
@@ -61,3 +63,5 @@ private:
     const MetafileRecord& record_;
     std::size_t pos_ = 0;
 };
+
+} // namespace metafile

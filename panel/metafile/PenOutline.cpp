@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+namespace metafile {
+
 namespace {
 
 // GDI's line bias. Where a line passes exactly halfway between two pixels, a
@@ -75,3 +77,5 @@ std::vector<PixelPoint> outlinePixels(std::span<const PixelPoint> corners, int w
     }
     return pixels;
 }
+
+} // namespace metafile

@@ -5,6 +5,8 @@
 #include <span>
 #include <vector>
 
+namespace metafile {
+
 // The pixels a 1-pixel pen sets along a polygon's outline, as GDI sets them:
 // each side is a Bresenham line from its corner up to, not including, the
 // next corner, so every corner is set once. Where a line passes exactly
@@ -13,3 +15,5 @@
 // so the outline matches Windows' pixel for pixel. Only pixels inside the
 // picture (columns below `width`, rows below `height`) are given.
 std::vector<PixelPoint> outlinePixels(std::span<const PixelPoint> corners, int width, int height);
+
+} // namespace metafile

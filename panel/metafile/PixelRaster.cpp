@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace metafile {
+
 namespace {
 
 std::uint32_t opaque(const Rgb& c) {
@@ -65,3 +67,5 @@ PixelRaster rasteriseAtSize(const Drawing& drawing, int width, int height) {
     }
     return rasteriseAtNaturalSize(scaled);
 }
+
+} // namespace metafile

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace metafile {
+
 // A drawing as pixels at its natural size: 0xAARRGGBB row by row from the
 // top, 0 where nothing is drawn and opaque colours elsewhere.
 struct PixelRaster {
@@ -27,3 +29,5 @@ PixelRaster rasteriseAtNaturalSize(const Drawing& drawing);
 // from their twips and rounded to whole pixels, then drawn as above, so the
 // figure stays sharp on a denser screen.
 PixelRaster rasteriseAtSize(const Drawing& drawing, int width, int height);
+
+} // namespace metafile

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdint>
 
+namespace metafile {
+
 namespace {
 
 // An edge that crosses rows: from its top row up to, not including, its
@@ -87,3 +89,5 @@ std::vector<PixelSpan> polygonSpans(std::span<const PixelPoint> corners, FillRul
     }
     return spans;
 }
+
+} // namespace metafile

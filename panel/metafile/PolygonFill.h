@@ -5,6 +5,8 @@
 #include <span>
 #include <vector>
 
+namespace metafile {
+
 // The pixels a polygon fills, decided as GDI decides them. A pixel is a point
 // at its whole-number coordinate (its top-left corner), and it is filled when
 // that point lies inside the polygon by the fill rule. A point on the outline
@@ -28,3 +30,5 @@ struct PixelSpan {
 // and columns 0 up to `width` and `height`, row by row from the top.
 std::vector<PixelSpan> polygonSpans(std::span<const PixelPoint> corners, FillRule rule, int width,
                                     int height);
+
+} // namespace metafile

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+namespace metafile {
+
 // Quotients of whole numbers rounded as GDI rounds them, computed exactly, so
 // a value that lies exactly on a pixel or halfway between two stays there.
 
@@ -23,3 +25,5 @@ inline std::int64_t roundDiv(std::int64_t n, std::int64_t d) {
     }
     return floorDiv(2 * n + d, 2 * d);
 }
+
+} // namespace metafile

@@ -4,6 +4,8 @@
 #include "PanelWindow.h"
 #include "Twips.h"
 
+using namespace controls;
+
 using layout::ControlEntry;
 using layout::findControl;
 

@@ -12,7 +12,7 @@ class PanelWindow;
 // widget stands for it.
 class PaintedItemAccessible final : public QAccessibleInterface {
 public:
-    PaintedItemAccessible(PanelWindow& window, ControlId id, QAccessible::Role role);
+    PaintedItemAccessible(PanelWindow& window, controls::ControlId id, QAccessible::Role role);
 
     bool isValid() const override;
     QObject* object() const override { return nullptr; }
@@ -28,10 +28,10 @@ public:
     QAccessible::Role role() const override { return role_; }
     QAccessible::State state() const override;
 
-    ControlId id() const { return id_; }
+    controls::ControlId id() const { return id_; }
 
 private:
     QPointer<PanelWindow> window_;
-    ControlId id_;
+    controls::ControlId id_;
     QAccessible::Role role_;
 };

@@ -5,6 +5,8 @@
 #include "PanelWindow.h"
 #include "PictureBox.h"
 
+using namespace controls;
+
 using layout::ControlEntry;
 using layout::ControlKind;
 using layout::findControl;

@@ -23,7 +23,7 @@ public:
     QString text(QAccessible::Text t) const override;
 
     // The interface of a painted control, or null.
-    QAccessibleInterface* painted(ControlId id) const;
+    QAccessibleInterface* painted(controls::ControlId id) const;
 
 private:
     PanelWindow* panel() const;

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <chrono>
 
+using namespace controls;
+using namespace lift;
 using namespace layout;
 
 namespace {

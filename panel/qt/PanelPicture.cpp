@@ -14,6 +14,7 @@
 
 #include <array>
 
+using namespace metafile;
 using namespace layout;
 
 // The pictures are the embedded files of panel/art. Qt reads the GIF, bitmap

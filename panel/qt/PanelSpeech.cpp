@@ -7,6 +7,8 @@
 #include <QAccessible>
 #include <QApplication>
 
+using namespace controls;
+
 PanelSpeech::PanelSpeech(PanelWindow& window, spoken::SpeakingView& words)
     : window_(window)
     , words_(words) {

@@ -22,7 +22,7 @@ public:
     PanelSpeech& operator=(const PanelSpeech&) = delete;
 
     void announce(const std::string& message) override;
-    void wordsChanged(ControlId id) override;
+    void wordsChanged(controls::ControlId id) override;
 
 private:
     PanelWindow& window_;

@@ -6,6 +6,7 @@
 #include "ControlTable.h"
 #include "PortFile.h"
 
+using namespace lift;
 using namespace layout;
 
 PanelStartup::PanelStartup(const ViewBetween& viewBetween) {

@@ -17,7 +17,7 @@ class PanelStartup {
 public:
     // Puts a view of the caller's between the handlers and the window, made
     // from them; the benchmark's timing view is one. The caller keeps it alive.
-    using ViewBetween = std::function<PanelView&(PanelWindow&, const MonotonicClock&)>;
+    using ViewBetween = std::function<lift::PanelView&(PanelWindow&, const lift::MonotonicClock&)>;
 
     explicit PanelStartup(const ViewBetween& viewBetween = {});
     ~PanelStartup();
@@ -26,13 +26,13 @@ public:
     void start();
 
     PanelWindow& window() { return *window_; }
-    const LiftPanel& panel() const { return *panel_; }
+    const lift::LiftPanel& panel() const { return *panel_; }
 
 private:
-    SteadyClock clock_;
+    lift::SteadyClock clock_;
     std::unique_ptr<PanelWindow> window_;
     std::unique_ptr<spoken::SpeakingView> words_;
     std::unique_ptr<PanelSpeech> speech_;
-    std::unique_ptr<LiftPanel> panel_;
+    std::unique_ptr<lift::LiftPanel> panel_;
     std::unique_ptr<PanelDriver> driver_;
 };

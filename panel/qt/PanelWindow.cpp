@@ -17,6 +17,7 @@
 
 #include <vector>
 
+using namespace controls;
 using namespace layout;
 
 namespace {

@@ -25,7 +25,7 @@ class QTimer;
 // boxes and the text box are child widgets; labels, lines, shapes and images
 // are painted on the window's own surface. It draws and delivers events; what
 // they mean is the panel's business.
-class PanelWindow final : public QWidget, public PanelView {
+class PanelWindow final : public QWidget, public lift::PanelView {
     Q_OBJECT
 public:
     explicit PanelWindow(QWidget* parent = nullptr);
@@ -33,23 +33,23 @@ public:
 
     // PanelView
     void setCabinTop(int twips) override;
-    void takePicture(ControlId to, ControlId from) override;
+    void takePicture(controls::ControlId to, controls::ControlId from) override;
     void setText1(const std::string& text) override;
     void setTimer2Interval(int milliseconds) override;
 
     // The child widget of a button, picture box or the text box; null otherwise.
-    QWidget* control(ControlId id) const;
+    QWidget* control(controls::ControlId id) const;
     // The control a child widget stands for.
-    std::optional<ControlId> idOf(const QWidget* widget) const;
+    std::optional<controls::ControlId> idOf(const QWidget* widget) const;
     // What the panel's words say now, for assistive technology; null where the
     // window runs without the panel.
     const spoken::SpeakingView* words() const { return words_; }
     void setWords(const spoken::SpeakingView* words) { words_ = words; }
 
     // What a picture box or image shows now.
-    PictureRef pictureOf(ControlId id) const;
+    PictureRef pictureOf(controls::ControlId id) const;
     // `Timer1` or `Timer2`, made with its design interval and not started.
-    QTimer* timer(ControlId id) const;
+    QTimer* timer(controls::ControlId id) const;
 
     // The face and colours every part of the window shows now.
     const PanelLook& look() const { return look_; }
@@ -77,9 +77,9 @@ private:
     // Gives every child widget the look's colours.
     void applyColours();
 
-    std::map<ControlId, QWidget*> widgets_;
-    std::map<ControlId, PictureRef> pictures_;
-    std::map<ControlId, QTimer*> timers_;
+    std::map<controls::ControlId, QWidget*> widgets_;
+    std::map<controls::ControlId, PictureRef> pictures_;
+    std::map<controls::ControlId, QTimer*> timers_;
     QLineEdit* text1_ = nullptr;
     QWidget* cabin_ = nullptr;
     std::optional<SystemColours> fixedColours_;

@@ -14,7 +14,7 @@ class QPainter;
 class SurfacePainter final : public layout::Surface {
 public:
     // What an image shows now.
-    using PictureOf = std::function<PictureRef(ControlId)>;
+    using PictureOf = std::function<PictureRef(controls::ControlId)>;
 
     SurfacePainter(QPainter& painter, const PanelLook& look, PictureOf pictureOf);
 

@@ -9,6 +9,8 @@
 
 #include <new>
 
+using namespace controls;
+
 using layout::ControlEntry;
 using layout::findControl;
 using Microsoft::WRL::ComPtr;

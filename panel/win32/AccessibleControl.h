@@ -17,7 +17,7 @@ class PanelWindow;
 class AccessibleControl final : public IAccessible {
 public:
     // The object of `window`, standing for `id`; E_FAIL when the system has none.
-    static HRESULT create(HWND window, ControlId id, IAccessible** object);
+    static HRESULT create(HWND window, controls::ControlId id, IAccessible** object);
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
@@ -58,24 +58,25 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
 
 private:
-    AccessibleControl(HWND window, ControlId id, Microsoft::WRL::ComPtr<IAccessible> system);
+    AccessibleControl(HWND window, controls::ControlId id,
+                      Microsoft::WRL::ComPtr<IAccessible> system);
     ~AccessibleControl() = default;
 
     // The control a child id names: the object's own for CHILDID_SELF, an
     // item of the reading order under `Form1`; nothing for any other.
-    bool controlOf(const VARIANT& child, ControlId& id) const;
+    bool controlOf(const VARIANT& child, controls::ControlId& id) const;
     bool isSelf(const VARIANT& child) const;
     const PanelWindow* panel() const;
 
     ULONG references_ = 1;
     HWND window_;
-    ControlId id_;
+    controls::ControlId id_;
     Microsoft::WRL::ComPtr<IAccessible> system_;
 };
 
 // Answers WM_GETOBJECT for the client area of `window`, which stands for
 // `id`: 0 for any other object, which the window's procedure then answers.
-LRESULT answerGetObject(HWND window, ControlId id, WPARAM flags, LPARAM objectId);
+LRESULT answerGetObject(HWND window, controls::ControlId id, WPARAM flags, LPARAM objectId);
 
 // Makes each child control of the panel in the reading order answer
 // WM_GETOBJECT with its own object.

@@ -5,9 +5,11 @@
 #include "PixelGeometry.h"
 #include "TabStops.h"
 #include "WideText.h"
+#include "WindowPixelBounds.h"
 
 #include <string>
 
+using namespace controls;
 using namespace layout;
 
 namespace {

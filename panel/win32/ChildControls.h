@@ -28,9 +28,9 @@ public:
     void rescale(const PictureStore& before, const PictureStore& pictures, HFONT font,
                  const layout::DisplayScale& scale);
 
-    HWND window(ControlId id) const;
-    const PanelPicture* picture(ControlId id) const;
-    void setPicture(ControlId id, const PanelPicture* picture);
+    HWND window(controls::ControlId id) const;
+    const PanelPicture* picture(controls::ControlId id) const;
+    void setPicture(controls::ControlId id, const PanelPicture* picture);
 
     // The table row of a child window identifier, or nullptr.
     static const layout::ControlEntry* entryOfChildId(int id);
@@ -40,6 +40,6 @@ private:
                 HFONT font, const layout::DisplayScale& scale);
     void orderTabStops();
 
-    std::map<ControlId, HWND> windows_;
-    std::map<ControlId, const PanelPicture*> pictures_;
+    std::map<controls::ControlId, HWND> windows_;
+    std::map<controls::ControlId, const PanelPicture*> pictures_;
 };

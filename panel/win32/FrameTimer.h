@@ -10,7 +10,7 @@
 // one-shot multimedia timer, precise to the millisecond, that posts a message
 // to the window. Any message loop delivers it, so the cabin keeps moving while
 // the window is dragged or its system menu is open.
-class FrameTimer final : public WakeTimer {
+class FrameTimer final : public lift::WakeTimer {
 public:
     FrameTimer(HWND target, UINT message);
     ~FrameTimer() override;

@@ -13,6 +13,7 @@
 #include <new>
 #include <string>
 
+using namespace controls;
 using namespace layout;
 
 namespace {

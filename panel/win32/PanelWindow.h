@@ -21,7 +21,7 @@
 // and its driver behind it. Buttons, picture boxes and the text box are child windows;
 // labels, lines, shapes and images are painted on the window's own surface.
 // The instance belongs to its window (GWLP_USERDATA) and goes with it.
-class PanelWindow final : public PanelView {
+class PanelWindow final : public lift::PanelView {
 public:
     static constexpr const wchar_t* ClassName = L"PelmoLiftPanel";
     // Posted to itself on creation: the cabin is marked a polite live region
@@ -41,15 +41,15 @@ public:
 
     // PanelView
     void setCabinTop(int twips) override;
-    void takePicture(ControlId to, ControlId from) override;
+    void takePicture(controls::ControlId to, controls::ControlId from) override;
     void setText1(const std::string& text) override;
     void setTimer2Interval(int milliseconds) override;
 
     // The child window of a button, picture box or the text box; null otherwise.
-    HWND control(ControlId id) const { return children_->window(id); }
+    HWND control(controls::ControlId id) const { return children_->window(id); }
     // What a picture box or image shows now.
-    const PanelPicture* pictureOf(ControlId id) const { return children_->picture(id); }
-    const LiftPanel& panel() const { return panel_; }
+    const PanelPicture* pictureOf(controls::ControlId id) const { return children_->picture(id); }
+    const lift::LiftPanel& panel() const { return panel_; }
     // What the panel's words say now, and the last message they told.
     const spoken::SpeakingView& words() const { return words_; }
     const std::wstring& lastMessage() const { return speech_.lastMessage(); }
@@ -93,13 +93,13 @@ private:
     std::unique_ptr<ChildControls> children_;
     HBRUSH editBack_;
     HWND focus_ = nullptr; // the child that had the focus when the window lost it
-    SteadyClock clock_;
+    lift::SteadyClock clock_;
     // Between the handlers and the window: what it shows, in words.
     spoken::SpeakingView words_;
     WindowSpeech speech_;
-    LiftPanel panel_;
+    lift::LiftPanel panel_;
     FrameTimer frames_;
-    LiftDriver driver_;
+    lift::LiftDriver driver_;
 };
 
 LRESULT CALLBACK PanelWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

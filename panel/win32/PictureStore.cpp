@@ -8,6 +8,7 @@
 
 #include <cstring>
 
+using namespace metafile;
 using namespace layout;
 
 // The GIF, bitmap and icon files are decoded by Windows itself; the passenger

@@ -2,8 +2,8 @@
 
 #include "ControlTable.h"
 #include "PanelPicture.h"
-#include "WindowFonts.h"
 #include "Surface.h"
+#include "WindowFonts.h"
 
 #include <windows.h>
 
@@ -14,7 +14,7 @@
 class SurfacePainter final : public layout::Surface {
 public:
     // What an image shows now.
-    using PictureOf = std::function<const PanelPicture*(ControlId)>;
+    using PictureOf = std::function<const PanelPicture*(controls::ControlId)>;
 
     SurfacePainter(HDC dc, const WindowFonts& fonts, const layout::DisplayScale& scale,
                    PictureOf pictureOf);

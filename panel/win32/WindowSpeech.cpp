@@ -7,6 +7,8 @@
 #include <oleacc.h>
 #include <wrl/client.h>
 
+using namespace controls;
+
 namespace {
 
 // From the Windows 8 headers, which a program built for Windows 7 does not see.

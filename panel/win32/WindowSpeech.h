@@ -26,7 +26,7 @@ public:
     void markPolite(HWND cabin) const;
 
     void announce(const std::string& message) override;
-    void wordsChanged(ControlId id) override;
+    void wordsChanged(controls::ControlId id) override;
 
 private:
     void notifyAutomation(HWND cabin, const std::wstring& message) const;

@@ -5,6 +5,8 @@
 
 #include <set>
 
+using namespace controls;
+
 using layout::findControl;
 using spoken::accessibleName;
 

@@ -11,6 +11,9 @@
 #include <string>
 #include <vector>
 
+using namespace controls;
+using namespace lift;
+
 using namespace std::chrono_literals;
 using spoken::SpeakingView;
 

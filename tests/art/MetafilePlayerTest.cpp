@@ -6,6 +6,8 @@
 
 #include <functional>
 
+using namespace metafile;
+
 namespace {
 
 std::vector<std::pair<double, double>> pointsOf(const FilledPolygon& polygon) {

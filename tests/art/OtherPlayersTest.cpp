@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <optional>
 
+using namespace metafile;
+
 // The passenger as a player written elsewhere draws it: libwmf's wmf2gd.
 
 namespace {

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <set>
 
+using namespace metafile;
+
 namespace {
 
 constexpr int OriginX = 49;

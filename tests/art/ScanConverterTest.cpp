@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+using namespace metafile;
+
 namespace {
 
 using Corners = std::vector<PixelPoint>;

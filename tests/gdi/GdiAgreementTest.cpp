@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+using namespace controls;
+using namespace metafile;
+
 // The panel's scan converter and GDI's PlayMetaFile, here as Wine implements
 // it, draw the same files; these tests compare them pixel for pixel.
 

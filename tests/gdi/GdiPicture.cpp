@@ -7,6 +7,9 @@
 #include <cstdio>
 #include <stdexcept>
 
+using namespace controls;
+using namespace metafile;
+
 namespace {
 
 std::int16_t le16(std::span<const std::uint8_t> b, std::size_t at) {

@@ -1,11 +1,13 @@
 #include "ControlTable.h"
 #include "FloorTable.h"
+#include "TwipsPerPixel.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
+using namespace controls;
 using namespace layout;
 
 namespace {

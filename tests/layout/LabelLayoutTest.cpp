@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace controls;
 using namespace layout;
 
 namespace {

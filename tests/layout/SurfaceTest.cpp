@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+using namespace controls;
 using namespace layout;
 
 namespace {

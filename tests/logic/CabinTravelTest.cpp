@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace lift;
+
 using namespace std::chrono_literals;
 
 TEST(CabinTravel, CountsBothEndsOfTheRun) {

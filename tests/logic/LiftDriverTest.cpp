@@ -7,6 +7,8 @@
 
 #include <optional>
 
+using namespace lift;
+
 using namespace std::chrono_literals;
 
 namespace {

@@ -35,9 +35,9 @@ protected:
     std::uint8_t lastWrite() const { return view.writes.back().value; }
 
     // Where the window puts the cabin when it opens: at the ground floor.
-    static constexpr int StartTop = FloorTopTwips[0];
+    static constexpr int StartTop = controls::FloorTopTwips[0];
 
     RecordingView view;
     ManualClock clock;
-    LiftPanel panel;
+    lift::LiftPanel panel;
 };

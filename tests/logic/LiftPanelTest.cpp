@@ -2,6 +2,8 @@
 
 #include <numeric>
 
+using namespace lift;
+
 using namespace std::chrono_literals;
 
 namespace {

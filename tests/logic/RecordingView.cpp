@@ -2,6 +2,8 @@
 
 #include <optional>
 
+using namespace controls;
+
 namespace {
 
 constexpr const char* TopPrefix = "Top ";

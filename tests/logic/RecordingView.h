@@ -19,12 +19,12 @@ struct PortWrite {
 // picture, every cabin position in order, the text and Timer2's interval;
 // and, given as the panel's port writer, every port write. Each call of either
 // also goes on one timeline, in the order the panel made them.
-class RecordingView final : public PanelView {
+class RecordingView final : public lift::PanelView {
 public:
     RecordingView();
 
     void setCabinTop(int twips) override;
-    void takePicture(ControlId to, ControlId from) override;
+    void takePicture(controls::ControlId to, controls::ControlId from) override;
     void setText1(const std::string& value) override;
     void setTimer2Interval(int ms) override;
 

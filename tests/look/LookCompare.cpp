@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 
+using namespace controls;
 using namespace layout;
 
 namespace {

@@ -10,6 +10,7 @@
 
 #include <memory>
 
+using namespace controls;
 using namespace layout;
 
 // After the screen, its pixel ratio, the palette or the theme changes, every

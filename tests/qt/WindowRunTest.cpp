@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace lift;
 using namespace layout;
 
 namespace {

@@ -5,7 +5,7 @@
 #include <chrono>
 
 // Time that moves only when a test moves it.
-class ManualClock final : public MonotonicClock {
+class ManualClock final : public lift::MonotonicClock {
 public:
     std::chrono::nanoseconds now() const override { return time; }
     void advance(std::chrono::nanoseconds by) { time += by; }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+using controls::ControlId;
 using namespace layout;
 
 namespace {

@@ -3,6 +3,8 @@
 #include "BitmapInfoHeader.h"
 #include "ByteWriter.h"
 
+using namespace metafile;
+
 std::vector<std::uint8_t> encodeBmp24(const RgbImage& image) {
     constexpr std::uint32_t headersBytes = 14 + 40;
     const int rowBytes = bitmapRowBytes(image.width, 24);

@@ -1,5 +1,7 @@
 #include "ColourRamp.h"
 
+using namespace metafile;
+
 std::vector<Rgb> colourRamp(const std::vector<Stop>& stops) {
     std::vector<Rgb> colours;
     for (std::size_t i = 0; i + 1 < stops.size(); ++i) {

@@ -8,7 +8,7 @@
 // places of the run, the places between are blended evenly.
 struct Stop {
     int at;
-    Rgb colour;
+    metafile::Rgb colour;
 };
 
-std::vector<Rgb> colourRamp(const std::vector<Stop>& stops);
+std::vector<metafile::Rgb> colourRamp(const std::vector<Stop>& stops);

@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+using namespace metafile;
+
 namespace {
 
 int appendToBuffer(GifFileType* gif, const GifByteType* data, int length) {

@@ -5,6 +5,8 @@
 
 #include <stdexcept>
 
+using namespace metafile;
+
 namespace {
 
 int colourRowBytes(const IndexedImage& image) {

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+using namespace metafile;
+
 namespace {
 
 struct LampRecipe {

@@ -2,6 +2,8 @@
 
 #include "Raster.h" // rgb
 
+using namespace metafile;
+
 namespace {
 
 const Rgb Black = rgb(0x000000);

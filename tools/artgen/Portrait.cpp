@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+using namespace metafile;
+
 namespace {
 
 constexpr int Side = 32;

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+using namespace metafile;
+
 namespace {
 
 std::string hexOf(const Rgb& c) {

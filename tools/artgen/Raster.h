@@ -6,7 +6,7 @@
 #include <vector>
 
 // A colour written as 0xRRGGBB.
-constexpr Rgb rgb(std::uint32_t hex) {
+constexpr metafile::Rgb rgb(std::uint32_t hex) {
     return {static_cast<std::uint8_t>(hex >> 16), static_cast<std::uint8_t>(hex >> 8),
             static_cast<std::uint8_t>(hex)};
 }
@@ -15,21 +15,23 @@ constexpr Rgb rgb(std::uint32_t hex) {
 struct RgbImage {
     int width = 0;
     int height = 0;
-    std::vector<Rgb> pixels;
+    std::vector<metafile::Rgb> pixels;
 
-    RgbImage(int w, int h, Rgb fill)
+    RgbImage(int w, int h, metafile::Rgb fill)
         : width(w)
         , height(h)
         , pixels(std::size_t(w) * h, fill) {}
-    Rgb& at(int col, int row) { return pixels[std::size_t(row) * width + col]; }
-    const Rgb& at(int col, int row) const { return pixels[std::size_t(row) * width + col]; }
+    metafile::Rgb& at(int col, int row) { return pixels[std::size_t(row) * width + col]; }
+    const metafile::Rgb& at(int col, int row) const {
+        return pixels[std::size_t(row) * width + col];
+    }
 };
 
 // A palette picture as GIF and icon files store it.
 struct IndexedImage {
     int width = 0;
     int height = 0;
-    std::vector<Rgb> palette;
+    std::vector<metafile::Rgb> palette;
     std::vector<std::uint8_t> pixels; // palette indexes, row by row from the top
     int transparentIndex = -1;        // -1: no transparent colour
 };
@@ -39,8 +41,8 @@ struct IndexedImage {
 // among them; unused entries up to `size` are black.
 struct PaletteLayout {
     int size = 0;
-    std::vector<Rgb> order;
-    Rgb transparent;
+    std::vector<metafile::Rgb> order;
+    metafile::Rgb transparent;
     int transparentIndex = 0;
 };
 

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+using namespace metafile;
+
 namespace {
 
 // A block of lit pixels: rows and columns counted from 0 at the top left,

@@ -31,7 +31,7 @@ double shade(const BallShape& ball, const Lighting& light, int col, int row);
 
 // One colour of a ball's range, with its share of the ball's pixels.
 struct Tone {
-    Rgb colour;
+    metafile::Rgb colour;
     int weight = 1;
 };
 
@@ -55,6 +55,6 @@ void paintHalo(RgbImage& image, const BallShape& ball, const Halo& halo);
 // A single pixel set by hand after the shading.
 struct Touch {
     int row, col;
-    Rgb colour;
+    metafile::Rgb colour;
 };
 void applyTouches(RgbImage& image, const std::vector<Touch>& touches);

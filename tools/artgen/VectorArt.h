@@ -20,7 +20,7 @@ using Ring = std::vector<UnitPoint>;
 // fills with the alternate rule).
 struct FigurePart {
     std::string_view name;
-    Rgb colour;
+    metafile::Rgb colour;
     std::vector<Ring> rings;
 };
 

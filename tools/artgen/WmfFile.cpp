@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <optional>
 
+using namespace metafile;
+
 namespace {
 
 // Collects the records, and what the metafile header must say about them.

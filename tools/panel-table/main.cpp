@@ -33,6 +33,7 @@
 #include <cstring>
 #include <string>
 
+using namespace controls;
 using namespace layout;
 
 namespace {

@@ -23,10 +23,10 @@ public:
     QImage image();
 
     PanelWindow& window() { return window_; }
-    const LiftPanel& panel() const { return panel_; }
+    const lift::LiftPanel& panel() const { return panel_; }
 
 private:
     PanelWindow window_;
     LeapingClock clock_;
-    LiftPanel panel_;
+    lift::LiftPanel panel_;
 };

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace metafile {
+
 namespace {
 
 QImage toImage(const PixelRaster& raster) {
@@ -27,3 +29,5 @@ QImage rasteriseDrawing(const Drawing& drawing, double devicePixelRatio) {
     image.setDevicePixelRatio(devicePixelRatio);
     return image;
 }
+
+} // namespace metafile

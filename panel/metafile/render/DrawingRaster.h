@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QSize>
 
+namespace metafile {
+
 // The drawing's size in logical pixels: its natural size.
 QSize drawingPixelSize(const Drawing& drawing);
 
@@ -13,3 +15,5 @@ QSize drawingPixelSize(const Drawing& drawing);
 // size and stays sharp on dense screens: the pixels GDI would set drawing it
 // at that size, as the Windows panel draws it there too.
 QImage rasteriseDrawing(const Drawing& drawing, double devicePixelRatio = 1.0);
+
+} // namespace metafile

@@ -7,6 +7,7 @@
 
 #include <string>
 
+using namespace controls;
 using namespace layout;
 
 namespace {

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 
+using namespace controls;
 using namespace layout;
 
 namespace {
