@@ -48,8 +48,18 @@ mkdir -p "$home"
 ln -s "$WINEPREFIX" "$home/.wine"
 start_panel HOME="$home"
 expect_byte 0 windows_byte 10 "no setup (a prefix in HOME): the Windows side reads 0 from the idle panel"
+# The byte is 8 only while the cabin travels (3 s): the Windows side watches
+# from before the click, so that however long Wine takes to start a program
+# it cannot miss it.
+wine "$wine_probe" wait 8 20000 >"$session_dir/wait.log" 2>&1 &
+waiter=$!
+for _ in $(seq 1200); do grep -q ready "$session_dir/wait.log" && break; sleep 0.05; done
 click_control "Command1(9)"
-expect_byte 8 windows_byte 10 "no setup: a call to the third floor reads 8 on the Windows side"
+if wait "$waiter"; then
+    pass "no setup: a call to the third floor reads 8 on the Windows side"
+else
+    fail "no setup: a call to the third floor reads 8 on the Windows side (read $(tail -1 "$session_dir/wait.log" | tr -d '\r'))"
+fi
 expect_byte 0 windows_byte 20 "no setup: after the travel the Windows side reads 0 again"
 stop_panel
 

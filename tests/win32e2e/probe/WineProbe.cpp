@@ -13,6 +13,11 @@
 //                                 TOP or MS ms pass; prints "byte T" when
 //                                 byte 55 first turns non-zero, "top T Y" at
 //                                 every move (T in ms from the start)
+//   wine-probe wait V MS          prints "ready" once it watches, then "V T"
+//                                 when byte 55 reads V, T ms later, or the
+//                                 last value it read after MS ms (status 1):
+//                                 started before a click, it sees a byte
+//                                 however long Wine took to start it
 //   wine-probe hold MS WAIT       holds emu_port.dat open with no sharing for
 //                                 MS ms, as an emulator rewriting it might;
 //                                 prints "held", then "released V" (byte 55
@@ -224,6 +229,23 @@ int track(const char* title, int x, int width, int height, int finalTop, int lim
 // The message carries a pointer to the suggested frame, which Windows does not
 // carry across to another process: the frame is written into the panel's
 // own memory first.
+int waitForByte(int wanted, int limitMs) {
+    std::printf("ready\n");
+    std::fflush(stdout);
+    const ULONGLONG start = GetTickCount64();
+    int value = portByte();
+    while (value != wanted && GetTickCount64() - start < static_cast<ULONGLONG>(limitMs)) {
+        Sleep(1);
+        value = portByte();
+    }
+    if (value != wanted) {
+        value < 0 ? std::printf("none\n") : std::printf("%d\n", value);
+        return 1;
+    }
+    std::printf("%d %llu\n", value, GetTickCount64() - start);
+    return 0;
+}
+
 int sendDpi(const char* title, int dpi) {
     HWND window = FindWindowA(nullptr, title);
     DWORD pid = 0;
@@ -285,6 +307,8 @@ int main(int argc, char* argv[]) {
         status = printClient(argv[2]);
     } else if (command == "top" && argc == 6) {
         status = printTop(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+    } else if (command == "wait" && argc == 4) {
+        status = waitForByte(std::atoi(argv[2]), std::atoi(argv[3]));
     } else if (command == "hold" && argc == 4) {
         status = hold(std::atoi(argv[2]), std::atoi(argv[3]));
     } else if (command == "track" && argc == 8) {
@@ -293,9 +317,10 @@ int main(int argc, char* argv[]) {
     } else if (command == "dpi" && argc == 4) {
         status = sendDpi(argv[2], std::atoi(argv[3]));
     } else {
-        std::fprintf(stderr,
-                     "usage: wine-probe temp|port|colours|client TITLE|"
-                     "top TITLE X W H|track TITLE X W H TOP MS|hold MS WAIT|dpi TITLE DPI\n");
+        std::fprintf(
+            stderr,
+            "usage: wine-probe temp|port|colours|client TITLE|"
+            "top TITLE X W H|track TITLE X W H TOP MS|wait V MS|hold MS WAIT|dpi TITLE DPI\n");
         return 2;
     }
     std::fflush(stdout);
