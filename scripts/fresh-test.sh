@@ -15,9 +15,15 @@
 # FRESH_FIRST=TARGET: `make TARGET` before the steps, as the first command on
 # the new root, so that its install list alone is proven too.
 # FRESH_BENCH=no: `ci` without `make bench`.
-# FRESH_DEB_OUT=DIR: after the run, the root's build-pkg/*.deb is copied to DIR.
-# FRESH_DEB_IN=FILE.deb: after the run, that package (built on another
-# release) is installed, run, clicked and removed in the root.
+# FRESH_DEB_OUT=DIR: the root's build-pkg/*.deb is copied to DIR as soon as
+# there is one: after the first command, or else after the run.
+# FRESH_DEB_IN=DIR: after the run, the package in DIR (built on another
+# release) is installed, run, clicked and removed in the root. Another root may
+# still be making it: the run waits for DIR/*.deb, and gives up on DIR/none
+# or after an hour.
+# FRESH_X_FROM=N: the root's X servers take display numbers from N up. Roots
+# share the host's network namespace, where X servers' abstract sockets live,
+# so two roots side by side need ranges of their own.
 #
 # Needs root, mmdebstrap and unshare. FRESH_ROOT_CACHE names the cache folder.
 set -euo pipefail
@@ -160,30 +166,63 @@ ci)
     [ "${FRESH_BENCH:-yes}" = no ] || commands="$commands && make bench BENCH_RUNS=3 BENCH_WINE_RUNS=3"
     ;;
 esac
-[ -z "${FRESH_FIRST:-}" ] || commands="make $FRESH_FIRST && $commands"
+
+# xvfb-run -a takes the first display number with no lock file in /tmp.
+if [ -n "${FRESH_X_FROM:-}" ]; then
+    for ((n = 0; n < FRESH_X_FROM; n++)); do : >"$root/tmp/.X$n-lock"; done
+fi
+
+# in_root COMMANDS: runs them in the root as a new user's shell would. In the
+# background, so that Ctrl-C or a TERM ends the run at once (apt and dpkg
+# would hold it off until they are done): `wait` returns for the trap.
+in_root() {
+    echo "fresh-test: in the $release_name root: $1"
+    chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+        LANG=C.UTF-8 TERM=dumb CI=true \
+        /bin/bash -c "cd /root/pelmo-lift && $1" </dev/null &
+    local status=0
+    wait $! || status=$?
+    if [ $status -ne 0 ]; then
+        echo "fresh-test: failed on $release_name (status $status) after $(($(date +%s) - start)) s" >&2
+        exit $status
+    fi
+}
+deb_copied=
+copy_deb_out() {
+    [ -n "${FRESH_DEB_OUT:-}" ] && [ -z "$deb_copied" ] || return 0
+    compgen -G "$root/root/pelmo-lift/build-pkg/pelmo-lift_*.deb" >/dev/null || return 0
+    mkdir -p "$FRESH_DEB_OUT"
+    cp "$root"/root/pelmo-lift/build-pkg/pelmo-lift_*.deb "$FRESH_DEB_OUT/"
+    deb_copied=yes
+}
+
+echo "fresh-test: commit $commit in a fresh $release_name root"
+start=$(date +%s)
+if [ -n "${FRESH_FIRST:-}" ]; then
+    in_root "make $FRESH_FIRST"
+    echo "fresh-test: make $FRESH_FIRST, the first command, passed in $(($(date +%s) - start)) s"
+    copy_deb_out
+fi
+in_root "$commands"
+copy_deb_out
+
 # A package built on another release, tried here as its users would: with the
 # Linux build's tools to click and read with (panel-table, port-watch).
 if [ -n "${FRESH_DEB_IN:-}" ]; then
+    waited=0
+    until compgen -G "$FRESH_DEB_IN/*.deb" >/dev/null || [ -e "$FRESH_DEB_IN/none" ] ||
+        [ $waited -ge 3600 ]; do
+        [ $((waited % 60)) -ne 0 ] || echo "fresh-test: waiting for a package in $FRESH_DEB_IN"
+        sleep 5
+        waited=$((waited + 5))
+    done
+    if ! compgen -G "$FRESH_DEB_IN/*.deb" >/dev/null; then
+        echo "fresh-test: no package came to $FRESH_DEB_IN to try on $release_name" >&2
+        exit 1
+    fi
     mkdir -p "$root/root/other-deb"
-    cp "$FRESH_DEB_IN" "$root/root/other-deb/"
-    commands="$commands && make panel-tools && tests/package/install-test.sh /root/other-deb build"
-fi
-echo "fresh-test: commit $commit in a fresh $release_name root: $commands"
-start=$(date +%s)
-# In the background, so that Ctrl-C or a TERM ends the run at once (apt and
-# dpkg would hold it off until they are done): `wait` returns for the trap.
-chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-    LANG=C.UTF-8 TERM=dumb CI=true \
-    /bin/bash -c "cd /root/pelmo-lift && $commands" </dev/null &
-status=0
-wait $! || status=$?
-if [ $status -ne 0 ]; then
-    echo "fresh-test: failed on $release_name (status $status) after $(($(date +%s) - start)) s" >&2
-    exit $status
-fi
-if [ -n "${FRESH_DEB_OUT:-}" ]; then
-    mkdir -p "$FRESH_DEB_OUT"
-    cp "$root"/root/pelmo-lift/build-pkg/pelmo-lift_*.deb "$FRESH_DEB_OUT/"
+    cp "$FRESH_DEB_IN"/*.deb "$root/root/other-deb/"
+    in_root "make panel-tools && tests/package/install-test.sh /root/other-deb build"
 fi
 echo "fresh-test: passed on $release_name in $(($(date +%s) - start)) s"
 exit

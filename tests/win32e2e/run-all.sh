@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Everything under Wine in an X server after the unit tests: the exe end to
-# end, against port-file faults, its look against the Qt panel's, and the
-# pairing of the Linux panel with a Windows reader; the end to end and the
-# look again at each display scale, and the window moved between densities.
+# Everything under Wine in an X server after the unit tests, at 100, 125, 150
+# and 200 %: the exe end to end, against port-file faults, its look against
+# the Qt panel's, the pairing of the Linux panel with a Windows reader, and an
+# accessibility client; then the window moved between densities.
 # Runs them all and fails if any failed.
 #
 #   tests/win32e2e/run-all.sh BUILD BUILD_WIN
@@ -10,13 +10,8 @@ set -uo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 failed=()
-for test in run-e2e run-faults run-look run-pairing run-msaa; do
-    echo "=== $test"
-    "$here/$test.sh" "$@" || failed+=("$test")
-done
-# The same at 125, 150 and 200 %, then a move between densities.
-for dpi in 120 144 192; do
-    for test in run-e2e run-look; do
+for dpi in 96 120 144 192; do
+    for test in run-e2e run-faults run-look run-pairing run-msaa; do
         echo "=== $test at $dpi dpi"
         PELMO_DPI=$dpi "$here/$test.sh" "$@" || failed+=("$test@$dpi")
     done

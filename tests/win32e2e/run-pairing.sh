@@ -25,12 +25,14 @@ fi
 windows_byte() { wine "$wine_probe" port | tr -d '\r'; }
 
 # start_panel NAME=VALUE...: the Linux panel with a clean environment for the
-# port file's folder plus the given variables; the port file is removed first,
-# so that whatever the Windows side reads was written by this panel.
+# port file's folder plus the given variables, at the session's display scale;
+# the port file is removed first, so that whatever the Windows side reads was
+# written by this panel.
 panel_pid=
 start_panel() {
     rm -f "$temp/$port_file_name"
     env -u TMPDIR -u WINEPREFIX "$@" XDG_RUNTIME_DIR="$session_dir" QT_QPA_PLATFORM=xcb \
+        QT_SCALE_FACTOR="$display_ratio" \
         "$build/pelmo-lift" 2>"$session_dir/panel.log" &
     panel_pid=$!
     window=$(wait_for_window --pid "$panel_pid") || { cat "$session_dir/panel.log"; exit 1; }
