@@ -5,11 +5,13 @@
 # for each release; packages, build folders and the Wine prefix are made afresh
 # every time.
 #
-#   scripts/fresh-test.sh [ci|test|make:TARGET] [RELEASE]
+#   scripts/fresh-test.sh [ci|test|run|make:TARGET] [RELEASE]
 #     ci   (default) what CI runs (scripts/ci-steps.sh), then `make run` under
 #          Xvfb until its window maps, `make reproducible-test` and `make bench`
 #     test only `make test`, for a quick look at the install lists
 #     make:TARGET  `make TARGET` alone, the first command on the new root
+#     run  `make run` alone until its window maps (scripts/run-check.sh), with
+#          only the screen to show it on installed before: Xvfb, xauth, xdotool
 #     RELEASE  bookworm (Debian 12, the default) or trixie (Debian 13)
 #
 # FRESH_FIRST=TARGET: `make TARGET` before the steps, as the first command on
@@ -33,8 +35,8 @@ set -euo pipefail
 
 steps=${1:-ci}
 release=${2:-bookworm}
-case $steps in ci | test | make:?*) ;; *)
-    echo "usage: $0 [ci|test|make:TARGET] [bookworm|trixie]" >&2
+case $steps in ci | test | run | make:?*) ;; *)
+    echo "usage: $0 [ci|test|run|make:TARGET] [bookworm|trixie]" >&2
     exit 2
     ;;
 esac
@@ -159,6 +161,10 @@ git -C "$root/root/pelmo-lift" checkout --quiet --detach "$commit"
 case $steps in
 test) commands='make test' ;;
 make:*) commands="make ${steps#make:}" ;;
+run)
+    commands='apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq'
+    commands="$commands --no-install-recommends xvfb xauth xdotool && scripts/run-check.sh"
+    ;;
 # The benchmarks with few runs: here they prove their install list, not a
 # figure.
 ci)
