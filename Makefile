@@ -78,8 +78,9 @@ windows:
 
 # Under Wine in an X server: the exe driven end to end, its look against the
 # Qt panel's, and the Linux panel paired with a Windows reader; these need
-# the Linux build's tools too.
-WINE_E2E_PACKAGES := wine wine64 xvfb xauth xdotool imagemagick openbox libx11-dev
+# the Linux build's tools too. fonts-wine is only recommended by Wine, and
+# without it the prefix has no "MS Sans Serif" for the unit tests to measure.
+WINE_E2E_PACKAGES := wine wine64 fonts-wine xvfb xauth xdotool imagemagick openbox libx11-dev
 
 windows-test:
 	./scripts/install-packages.sh $(WINDOWS_PACKAGES) $(WINE_E2E_PACKAGES)
