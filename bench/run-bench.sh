@@ -7,6 +7,8 @@
 # Runs in its own Xvfb and its own temporary directory: the port file of an
 # emulator on this machine is never touched. Nothing here fails on a timing.
 set -euo pipefail
+# A step that fails says which, since some fail without a word.
+trap 'echo "run-bench: failed at line $LINENO: $BASH_COMMAND" >&2' ERR
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 support=$root/tests/support

@@ -10,6 +10,8 @@
 # panel-table), BUILD_WIN the Windows build. Runs in its own Xvfb and the
 # Windows build's own prefix. Nothing here fails on a timing.
 set -euo pipefail
+# A step that fails says which, since some fail without a word.
+trap 'echo "run-wine-bench: failed at line $LINENO: $BASH_COMMAND" >&2' ERR
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/tests/win32e2e/wine-session.sh" "$0" "${1:-$root/build-bench}" "${2:-$root/build-win}"

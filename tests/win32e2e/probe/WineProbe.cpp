@@ -90,6 +90,7 @@ int printClient(const char* title) {
     RECT client{};
     POINT origin{};
     if (window == nullptr || !GetClientRect(window, &client) || !ClientToScreen(window, &origin)) {
+        std::fprintf(stderr, "wine-probe: no client area of a window titled \"%s\"\n", title);
         return 1;
     }
     std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, client.right, client.bottom);
