@@ -3,7 +3,7 @@
 # floor its cabin stands at. Needs the session, checks.sh and geometry.sh.
 
 # start_qt_panel PANEL TMPDIR LOG: sets $panel_pid, $window (empty when no
-# window came up within 10 s) and $origin.
+# window came up within 30 s) and $origin.
 start_qt_panel() {
     TMPDIR=$2 XDG_RUNTIME_DIR=$2 QT_QPA_PLATFORM=xcb "$1" 2>"$3" &
     panel_pid=$!

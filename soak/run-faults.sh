@@ -99,7 +99,7 @@ fi
 "$watch" idle "$port" 300 15000 || true
 : >"$port"
 t0=$(now_ms)
-if "$watch" wait "$port" 0 5000 && [ "$(size_of)" = 56 ]; then
+if "$watch" wait "$port" 0 20000 && [ "$(size_of)" = 56 ]; then
     pass "a truncated port file: 56 bytes and 0 again $(($(now_ms) - t0)) ms later"
 else
     fail "a truncated port file: $(size_of) bytes"
@@ -107,7 +107,7 @@ fi
 head -c 300 /dev/urandom >"$work/rewrite"
 printf '\xee' | dd of="$work/rewrite" bs=1 seek=55 conv=notrunc status=none
 cp "$work/rewrite" "$port"
-"$watch" wait "$port" 0 5000 || true
+"$watch" wait "$port" 0 20000 || true
 if [ "$(size_of)" = 300 ] && ! cmp -l "$work/rewrite" "$port" | awk '$1 != 56' | grep -q .; then
     pass "a port file rewritten whole: the next tick changed byte 55 alone"
 else
@@ -117,7 +117,7 @@ fi
 # is not made again, and the tick after the travel writes 0 to a new file.
 target=$(other_end)
 click_floor_button "$target"
-"$watch" wait "$port" $((1 << target)) 5000 || true
+"$watch" wait "$port" $((1 << target)) 20000 || true
 : >"$port"
 sleep 1
 echo "  truncated during the travel: the reader sees $(size_of) bytes a second later"

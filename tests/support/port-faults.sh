@@ -30,7 +30,7 @@ call_other_end() {
     local target
     target=$(other_end)
     click_floor_button "$target"
-    "$watch" wait "$port" $((1 << target)) 5000 || fail "$1: no code"
+    "$watch" wait "$port" $((1 << target)) 20000 || fail "$1: no code"
     floor=$target
     arrive "$1"
 }

@@ -20,10 +20,10 @@ fi
 
 . "$(dirname "${BASH_SOURCE[0]}")/session.sh"
 
-# wait_for_window [-t SECONDS] ARGS...: waits up to SECONDS (10) for a
+# wait_for_window [-t SECONDS] ARGS...: waits up to SECONDS (30) for a
 # visible window (xdotool search ARGS); prints it.
 wait_for_window() {
-    local tenths=100 w
+    local tenths=300 w
     if [ "$1" = -t ]; then
         tenths=$(($2 * 10))
         shift 2

@@ -50,7 +50,7 @@ wine "$build_win/pelmo-lift.exe" 2>/dev/null &
 fresh=$!
 wait_for_window --name "^${title}\$" >/dev/null
 park_pointer
-"$watch" wait "$port" 0 5000 || true
+"$watch" wait "$port" 0 20000 || true
 sleep 0.5
 shot "$out/fresh-192.png"
 # The same window told it is at 96 dpi: in this prefix Wine hands out the
@@ -75,7 +75,7 @@ export WINEPREFIX=$base_prefix
 
 start_panel # at 96 dpi
 park_pointer
-"$watch" wait "$port" 0 5000 || true
+"$watch" wait "$port" 0 20000 || true
 sleep 0.5
 
 wine "$wine_probe" dpi "$title" 192
@@ -97,7 +97,7 @@ cabin2=($(control_rect Picture1))
 cabin_top_at() { wine "$wine_probe" top "$title" "${cabin2[0]}" "${cabin2[2]}" "${cabin2[3]}" | tr -d '\r'; }
 click_control "Command1(8)"
 park_pointer
-"$watch" wait "$port" 4 5000 && pass "at 192 dpi Command1(8) writes 4" || fail "at 192 dpi Command1(8) wrote nothing"
+"$watch" wait "$port" 4 20000 && pass "at 192 dpi Command1(8) writes 4" || fail "at 192 dpi Command1(8) wrote nothing"
 "$watch" wait "$port" 0 15000 || true
 top=$(cabin_top_at)
 [ "$top" = "${floor_top[2]}" ] && pass "the cabin stands at the second floor's place, $top" ||
@@ -106,7 +106,7 @@ top=$(cabin_top_at)
 # A travel under way when the density changes goes on at its pace: from the
 # second floor to the fifth, 2.8 s at 900 twips a second.
 click_control "Command1(11)"
-"$watch" wait "$port" 32 5000 || fail "no call for the fifth floor"
+"$watch" wait "$port" 32 20000 || fail "no call for the fifth floor"
 t0=$(($(date +%s%N) / 1000000))
 sleep 1
 wine "$wine_probe" dpi "$title" 96
@@ -125,7 +125,7 @@ if [ -n "$arrived" ] && [ "$arrived" -ge $((2800 * 97 / 100)) ]; then
 else
     fail "the travel across the change: ${arrived:-did not arrive} (pace 2800 ms)"
 fi
-"$watch" wait "$port" 0 5000 || true
+"$watch" wait "$port" 0 20000 || true
 
 # ride FLOOR_BUTTONS...: calls each floor in turn, waiting for each travel.
 ride() {
@@ -133,7 +133,7 @@ ride() {
     for index in "$@"; do
         click_control "Command1($index)"
         park_pointer
-        "$watch" wait "$port" "$((1 << (index % 6)))" 5000 || true
+        "$watch" wait "$port" "$((1 << (index % 6)))" 20000 || true
         "$watch" wait "$port" 0 15000 || true
     done
     sleep 0.5

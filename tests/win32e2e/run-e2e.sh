@@ -39,7 +39,7 @@ call() {
     code=$((1 << floor))
     # Reading before the click: a call for the cabin's own floor shows its
     # code for one tick only.
-    "$watch" wait "$port" "$code" 5000 &
+    "$watch" wait "$port" "$code" 20000 &
     local waiter=$!
     sleep 0.1
     t0=$(now_ms)
@@ -83,7 +83,7 @@ check_slide_to_fifth
 # the ground, with a call for the first floor on the way.
 start_track "${floor_top[0]}" "$session_dir/down"
 click_control "Command1(6)"
-"$watch" wait "$port" 1 5000 || fail "the travel to the ground floor did not start"
+"$watch" wait "$port" 1 20000 || fail "the travel to the ground floor did not start"
 sleep 0.5
 click_control "Command1(7)"
 if wait "$track_pid"; then
@@ -92,7 +92,7 @@ else
     fail "the cabin did not reach the ground floor"
 fi
 # (The click is taken before the next tick, so 2 may follow 1 directly.)
-if "$watch" wait "$port" 2 5000; then
+if "$watch" wait "$port" 2 20000; then
     pass "after the travel the queued click is taken up: code 2"
 else
     fail "the click made during the travel was lost"
@@ -132,7 +132,7 @@ unwritable() { # name, how to make the file unwritable, how to undo it
     eval "$3"
     forget_last_exit
     click_control "Command1(6)"
-    if "$watch" wait "$port" 1 5000; then
+    if "$watch" wait "$port" 1 20000; then
         pass "$1: once put right, the file is written at the next tick"
     else
         fail "$1: the file is not written again"
@@ -146,7 +146,7 @@ unwritable "a missing temporary folder" 'mv "$temp" "$temp.away"' 'mv "$temp.awa
 
 # The close box ends the program at once, mid-travel.
 click_control "Command1(11)"
-"$watch" wait "$port" 32 5000 || true
+"$watch" wait "$port" 32 20000 || true
 sleep 0.5
 t0=$(now_ms)
 "$build/tools/wmclose/wm-close" "$window"

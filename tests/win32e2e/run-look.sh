@@ -50,14 +50,14 @@ park_pointer() { xdotool mousemove "$(scaled 790)" "$(scaled 590)"; }
 
 start_panel
 park_pointer
-"$watch" wait "$port" 0 5000 || true
+"$watch" wait "$port" 0 20000 || true
 sleep 0.3
 client_shot "$look/wine-start.png"
 compare_look start "${floor_top_96[0]}"
 
 click_control "Command1(9)"
 park_pointer
-"$watch" wait "$port" 8 5000 || fail "no call for the third floor"
+"$watch" wait "$port" 8 20000 || fail "no call for the third floor"
 "$watch" wait "$port" 0 15000 || fail "the travel did not end"
 sleep 0.3
 client_shot "$look/wine-floor3.png"

@@ -135,7 +135,7 @@ start_track() {
     wine "$wine_probe" track "$title" "${cabin[0]}" "${cabin[2]}" "${cabin[3]}" "$1" 20000 >"$2" &
     track_pid=$!
     # The probe reports where the cabin stands as soon as it has found it.
-    for _ in $(seq 200); do
+    for _ in $(seq 600); do
         grep -q '^top' "$2" 2>/dev/null && return 0
         sleep 0.05
     done
@@ -148,7 +148,7 @@ check_slide_to_fifth() {
     local track=$session_dir/track
     start_track "${floor_top[5]}" "$track"
     click_control "Command1(11)"
-    "$watch" wait "$port" 32 5000 || true
+    "$watch" wait "$port" 32 20000 || true
     sleep 1
     client_shot "$session_dir/travel.png"
     check_lamps "$session_dir/travel.png" "during the travel every lamp is red" \
@@ -171,6 +171,6 @@ check_slide_to_fifth() {
     else
         fail "the cabin does not slide at the pace: $(cat "$session_dir/slide")"
     fi
-    "$watch" wait "$port" 0 5000 || true
+    "$watch" wait "$port" 0 20000 || true
     check_at_rest 5 "after the travel to the fifth floor"
 }
