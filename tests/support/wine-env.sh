@@ -47,8 +47,22 @@ wine_dpi_prefix() {
 WINEPREFIX=$(wine_dpi_prefix "${PELMO_DPI:-96}")
 
 # The temporary folder Windows programs in the prefix are given.
+# A folder in the prefix, or the script ends: a wrong answer (Wine busy or
+# still starting) would have the tests watch a file no program writes.
 wine_temp_dir() {
-    readlink -f "$(winepath -u "$(wine cmd /c echo %TEMP% 2>/dev/null | tr -d '\r')" 2>/dev/null)"
+    local windows unix
+    for _ in 1 2 3 4 5; do
+        windows=$(wine cmd /c echo %TEMP% 2>/dev/null | tr -d '\r') || true
+        unix=$(winepath -u "$windows" 2>/dev/null) || true
+        unix=$(readlink -f "$unix" 2>/dev/null) || true
+        if [[ $windows == [A-Za-z]:\\* && $unix == "$(readlink -f "$WINEPREFIX")"/* ]]; then
+            echo "$unix"
+            return 0
+        fi
+        sleep 1
+    done
+    echo "FAIL Wine reports no temporary folder in $WINEPREFIX (%TEMP% is \"$windows\")" >&2
+    return 1
 }
 
 # Ends every Wine process of the prefix and waits until they are gone.

@@ -50,7 +50,7 @@ park_pointer() { xdotool mousemove "$(scaled 790)" "$(scaled 590)"; }
 
 start_panel
 park_pointer
-"$watch" wait "$port" 0 20000 || true
+"$watch" wait "$port" 0 20000 || fail "the idle panel does not write 0 to $port"
 sleep 0.3
 client_shot "$look/wine-start.png"
 compare_look start "${floor_top_96[0]}"
