@@ -9,7 +9,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$root/build-pkg}
-deb=$(ls "$build"/pelmo-lift_*.deb 2>/dev/null | head -1)
+deb=$(ls "$build"/pelmo-lift_*.deb 2>/dev/null | head -1) || true
 [ -n "$deb" ] || { echo "no pelmo-lift_*.deb in $build: run make package" >&2; exit 1; }
 
 . "$root/tests/support/session.sh"

@@ -19,7 +19,7 @@ support=$root/tests/support
 . "$support/panel-session.sh" "${2:-$root/build}" "$0" "$@"
 pkg_build=$(cd "${1:-$root/build-pkg}" && pwd)
 
-deb=$(ls "$pkg_build"/pelmo-lift_*.deb 2>/dev/null | head -1)
+deb=$(ls "$pkg_build"/pelmo-lift_*.deb 2>/dev/null | head -1) || true
 [ -n "$deb" ] || { echo "no pelmo-lift_*.deb in $pkg_build: run make package" >&2; exit 1; }
 
 work=$session_dir

@@ -17,7 +17,7 @@ support=$root/tests/support
 . "$support/panel-session.sh" "${2:-$root/build}" "$0" "$@"
 build_win=$(cd "${1:-$root/build-win}" && pwd)
 
-zip=$(ls "$build_win"/pelmo-lift-*-windows.zip 2>/dev/null | head -1)
+zip=$(ls "$build_win"/pelmo-lift-*-windows.zip 2>/dev/null | head -1) || true
 [ -n "$zip" ] || { echo "no pelmo-lift-*-windows.zip in $build_win: run make windows-package" >&2; exit 1; }
 
 work=$session_dir
