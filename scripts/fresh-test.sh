@@ -161,10 +161,7 @@ git -C "$root/root/pelmo-lift" checkout --quiet --detach "$commit"
 case $steps in
 test) commands='make test' ;;
 make:*) commands="make ${steps#make:}" ;;
-run)
-    commands='apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq'
-    commands="$commands --no-install-recommends xvfb xauth xdotool && scripts/run-check.sh"
-    ;;
+run) commands='scripts/install-packages.sh xvfb xauth xdotool && scripts/run-check.sh' ;;
 # The benchmarks with few runs: here they prove their install list, not a
 # figure.
 ci)
