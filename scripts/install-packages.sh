@@ -22,5 +22,8 @@ fi
 
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# Another install on the same machine holds dpkg's lock for a while: wait
+# for it rather than fail.
+lock=(-o DPkg::Lock::Timeout=900)
+apt-get "${lock[@]}" update -qq
+apt-get "${lock[@]}" install -y -qq --no-install-recommends "${missing[@]}"
