@@ -11,41 +11,33 @@ using layout::findControl;
 
 PaintedItemAccessible::PaintedItemAccessible(PanelWindow& window, ControlId id,
                                              QAccessible::Role role)
-    : window_(&window)
+    : LeafAccessible(window)
     , id_(id)
     , role_(role) {}
 
-bool PaintedItemAccessible::isValid() const {
-    return !window_.isNull();
-}
-
-QWindow* PaintedItemAccessible::window() const {
-    return window_ ? window_->windowHandle() : nullptr;
-}
-
 QAccessibleInterface* PaintedItemAccessible::parent() const {
-    return window_ ? QAccessible::queryAccessibleInterface(window_.data()) : nullptr;
+    return panel() ? QAccessible::queryAccessibleInterface(panel()) : nullptr;
 }
 
 QString PaintedItemAccessible::text(QAccessible::Text t) const {
-    if (t != QAccessible::Name || !window_) {
+    if (t != QAccessible::Name || !panel()) {
         return {};
     }
-    return QString::fromStdString(spoken::accessibleName(id_, window_->words()));
+    return QString::fromStdString(spoken::accessibleName(id_, panel()->words()));
 }
 
 QRect PaintedItemAccessible::rect() const {
     const ControlEntry* entry = findControl(id_);
-    if (!window_ || !entry) {
+    if (!panel() || !entry) {
         return {};
     }
     const QRect local = pixelRect(*entry);
-    return {window_->mapToGlobal(local.topLeft()), local.size()};
+    return {panel()->mapToGlobal(local.topLeft()), local.size()};
 }
 
 QAccessible::State PaintedItemAccessible::state() const {
     QAccessible::State s;
     s.readOnly = true;
-    s.invisible = !window_ || !window_->isVisible();
+    s.invisible = !panel() || !panel()->isVisible();
     return s;
 }

@@ -2,28 +2,19 @@
 
 #include "ControlId.h"
 
-#include <QAccessibleInterface>
-#include <QPointer>
+#include "LeafAccessible.h"
 
 class PanelWindow;
 
 // A control painted on the window's surface (a label, the floor digit), told
 // to assistive technology as static text or an image of its own, since no
 // widget stands for it.
-class PaintedItemAccessible final : public QAccessibleInterface {
+class PaintedItemAccessible final : public LeafAccessible {
 public:
     PaintedItemAccessible(PanelWindow& window, controls::ControlId id, QAccessible::Role role);
 
-    bool isValid() const override;
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return role_; }
     QAccessible::State state() const override;
@@ -31,7 +22,6 @@ public:
     controls::ControlId id() const { return id_; }
 
 private:
-    QPointer<PanelWindow> window_;
     controls::ControlId id_;
     QAccessible::Role role_;
 };

@@ -1,9 +1,13 @@
 #include "PanelAccessible.h"
 
 #include "AccessibleTree.h"
+#include "LineEditAccessible.h"
 #include "PaintedItemAccessible.h"
 #include "PanelWindow.h"
 #include "PictureBox.h"
+#include "StatusMessageAccessible.h"
+
+#include <QLineEdit>
 
 using namespace controls;
 
@@ -44,6 +48,9 @@ QAccessibleInterface* panelFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("PictureBox")) {
         return new PictureBoxAccessible(static_cast<QWidget*>(object));
     }
+    if (className == QLatin1String("QLineEdit")) {
+        return new LineEditAccessible(static_cast<QLineEdit*>(object));
+    }
     return nullptr;
 }
 
@@ -57,12 +64,14 @@ PanelWindowAccessible::PanelWindowAccessible(PanelWindow* window)
                 new PaintedItemAccessible(*window, item.id, qtRole(item.role))));
         }
     }
+    statusMessage_ = QAccessible::registerAccessibleInterface(new StatusMessageAccessible(*window));
 }
 
 PanelWindowAccessible::~PanelWindowAccessible() {
     for (const QAccessible::Id id : painted_) {
         QAccessible::deleteAccessibleInterface(id);
     }
+    QAccessible::deleteAccessibleInterface(statusMessage_);
 }
 
 PanelWindow* PanelWindowAccessible::panel() const {
@@ -77,6 +86,10 @@ QAccessibleInterface* PanelWindowAccessible::painted(ControlId id) const {
         }
     }
     return nullptr;
+}
+
+QAccessibleInterface* PanelWindowAccessible::statusMessage() const {
+    return QAccessible::accessibleInterface(statusMessage_);
 }
 
 int PanelWindowAccessible::childCount() const {
@@ -122,6 +135,28 @@ QAccessibleInterface* PictureBoxAccessible::parent() const {
     // The lamp of floor 3 lies inside another box; it is read beside the others.
     PanelWindow* window = panel();
     return window ? QAccessible::queryAccessibleInterface(window) : QAccessibleWidget::parent();
+}
+
+bool PictureBoxAccessible::isCabin() const {
+    PanelWindow* window = panel();
+    return window && window->idOf(widget()) == Picture1;
+}
+
+int PictureBoxAccessible::childCount() const {
+    return child(0) ? 1 : 0;
+}
+
+QAccessibleInterface* PictureBoxAccessible::child(int index) const {
+    if (index != 0 || !isCabin()) {
+        return nullptr;
+    }
+    auto* frame =
+        dynamic_cast<PanelWindowAccessible*>(QAccessible::queryAccessibleInterface(panel()));
+    return frame ? frame->statusMessage() : nullptr;
+}
+
+int PictureBoxAccessible::indexOfChild(const QAccessibleInterface* child) const {
+    return child && child == this->child(0) ? 0 : -1;
 }
 
 QString PictureBoxAccessible::text(QAccessible::Text t) const {

@@ -24,28 +24,33 @@ public:
 
     // The interface of a painted control, or null.
     QAccessibleInterface* painted(controls::ControlId id) const;
+    // The last status message, a notification inside the cabin.
+    QAccessibleInterface* statusMessage() const;
 
 private:
     PanelWindow* panel() const;
 
     std::vector<QAccessible::Id> painted_;
+    QAccessible::Id statusMessage_ = 0;
 };
 
 // A picture box that stands for something (the cabin, a lamp, a sample lamp
 // of the legend): named by what it shows, and a child of the window even where
-// it is nested in another box.
+// it is nested in another box. The cabin holds the last status message.
 class PictureBoxAccessible final : public QAccessibleWidget {
 public:
     explicit PictureBoxAccessible(QWidget* box);
 
     QAccessibleInterface* parent() const override;
-    int childCount() const override { return 0; }
-    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override;
+    QAccessibleInterface* child(int index) const override;
+    int indexOfChild(const QAccessibleInterface* child) const override;
     QString text(QAccessible::Text t) const override;
     QAccessible::Role role() const override;
 
 private:
     PanelWindow* panel() const;
+    bool isCabin() const;
 };
 
 // Makes Qt use the two above; once, before the window is shown.

@@ -6,18 +6,39 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QVersionNumber>
 
 using namespace controls;
 
-PanelSpeech::PanelSpeech(PanelWindow& window, spoken::SpeakingView& words)
+namespace {
+
+PanelWindowAccessible* frameOf(PanelWindow& window) {
+    return dynamic_cast<PanelWindowAccessible*>(QAccessible::queryAccessibleInterface(&window));
+}
+
+} // namespace
+
+PanelSpeech::Route PanelSpeech::routeForThisQt() {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return Route::Announcement;
+#else
+    // The one package serves older and newer releases alike: the route
+    // follows the Qt it runs on.
+    return QLibraryInfo::version() >= QVersionNumber(6, 8) ? Route::FocusDescription
+                                                           : Route::StatusNotification;
+#endif
+}
+
+PanelSpeech::PanelSpeech(PanelWindow& window, spoken::SpeakingView& words, Route route)
     : window_(window)
-    , words_(words) {
+    , words_(words)
+    , route_(route) {
     window_.setWords(&words_);
     words_.setListener(this);
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    // A message is news while its control has the focus, not when the user
-    // comes back to that control later.
-    if (qApp) {
+    if (route_ == Route::FocusDescription && qApp) {
+        // A message is news while its control has the focus, not when the
+        // user comes back to that control later.
         focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, &window_,
                                        [this](QWidget* old, QWidget*) {
                                            if (describing_ && describing_ == old) {
@@ -26,7 +47,6 @@ PanelSpeech::PanelSpeech(PanelWindow& window, spoken::SpeakingView& words)
                                            }
                                        });
     }
-#endif
 }
 
 PanelSpeech::~PanelSpeech() {
@@ -37,11 +57,26 @@ PanelSpeech::~PanelSpeech() {
 
 void PanelSpeech::announce(const std::string& message) {
     const QString text = QString::fromStdString(message);
+    switch (route_) {
+    case Route::Announcement:
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent event(&window_, text);
-    event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
-    QAccessible::updateAccessibility(&event);
-#else
+    {
+        QAccessibleAnnouncementEvent event(&window_, text);
+        event.setPoliteness(QAccessible::AnnouncementPoliteness::Polite);
+        QAccessible::updateAccessibility(&event);
+    }
+#endif
+        return;
+    case Route::FocusDescription:
+        describeFocused(text);
+        return;
+    case Route::StatusNotification:
+        showStatusMessage();
+        return;
+    }
+}
+
+void PanelSpeech::describeFocused(const QString& text) {
     // Screen readers speak a change of the focused control's description and
     // pass over changes elsewhere. With nothing of the panel focused, the
     // window takes it.
@@ -57,7 +92,26 @@ void PanelSpeech::announce(const std::string& message) {
     }
     focused->setAccessibleDescription(text);
     describing_ = focused;
-#endif
+}
+
+void PanelSpeech::showStatusMessage() {
+    if (!QAccessible::isActive()) {
+        return;
+    }
+    PanelWindowAccessible* frame = frameOf(window_);
+    QAccessibleInterface* message = frame ? frame->statusMessage() : nullptr;
+    if (!message) {
+        return;
+    }
+    // It already holds the new words. The change of name makes clients read
+    // them anew rather than from their cache; hidden and shown again, the
+    // notification is news.
+    QAccessibleEvent renamed(message, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    QAccessibleEvent hide(message, QAccessible::ObjectHide);
+    QAccessible::updateAccessibility(&hide);
+    QAccessibleEvent show(message, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&show);
 }
 
 void PanelSpeech::wordsChanged(ControlId id) {
@@ -69,8 +123,7 @@ void PanelSpeech::wordsChanged(ControlId id) {
         QAccessible::updateAccessibility(&event);
         return;
     }
-    auto* frame =
-        dynamic_cast<PanelWindowAccessible*>(QAccessible::queryAccessibleInterface(&window_));
+    PanelWindowAccessible* frame = frameOf(window_);
     if (QAccessibleInterface* painted = frame ? frame->painted(id) : nullptr) {
         QAccessibleEvent event(painted, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);

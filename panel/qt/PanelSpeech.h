@@ -11,12 +11,27 @@ class SpeakingView;
 }
 
 // Tells the Qt window's assistive technology what the panel's words say: a
-// status message as an announcement where Qt has them (6.8 on), else as the
-// description of the focused control, which screen readers speak; and a
-// control whose words changed as a change of its name.
+// status message by the route this Qt carries to screen readers (below), and
+// a control whose words changed as a change of its name.
 class PanelSpeech final : public spoken::SpeechListener {
 public:
-    PanelSpeech(PanelWindow& window, spoken::SpeakingView& words);
+    // How a status message reaches a screen reader.
+    enum class Route {
+        // Qt's own announcement (6.8 on).
+        Announcement,
+        // The focused control's description: built on an older Qt but running
+        // on 6.8 or later, whose AT-SPI bridge sends the new text with it.
+        FocusDescription,
+        // The cabin's notification shown again: an older Qt's bridge sends a
+        // change of name or description with an object where the text
+        // belongs, which screen readers cannot speak; a notification that
+        // shows is read from the object itself.
+        StatusNotification,
+    };
+    // The route for the Qt this program was built with and runs on.
+    static Route routeForThisQt();
+
+    PanelSpeech(PanelWindow& window, spoken::SpeakingView& words, Route route = routeForThisQt());
     ~PanelSpeech() override;
     PanelSpeech(const PanelSpeech&) = delete;
     PanelSpeech& operator=(const PanelSpeech&) = delete;
@@ -25,8 +40,12 @@ public:
     void wordsChanged(controls::ControlId id) override;
 
 private:
+    void describeFocused(const QString& text);
+    void showStatusMessage();
+
     PanelWindow& window_;
     spoken::SpeakingView& words_;
+    Route route_;
     // The control whose description holds the last message.
     QPointer<QWidget> describing_;
     QMetaObject::Connection focusWatch_;
