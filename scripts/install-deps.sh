@@ -16,6 +16,10 @@ packages=(
     # The AT-SPI client test: the accessibility bus and registry, pyatspi,
     # and a private D-Bus session to run them in.
     at-spi2-core python3-pyatspi dbus-daemon dbus-session-bus-common
+    # The screen reader test: Orca, the speech service it speaks through
+    # (which it only recommends on some releases), a window manager to give
+    # the panel the focus, and pgrep/pkill to end Orca.
+    orca speech-dispatcher openbox procps
 )
 
 exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"
