@@ -140,7 +140,6 @@ void SpeakingView::endTravel(int floor) {
 }
 
 void SpeakingView::tell(const std::string& message) {
-    lastMessage_ = message;
     if (listener_) {
         listener_->announce(message);
     }

@@ -40,9 +40,6 @@ public:
     LampLook lamp(int floor) const { return lamps_.at(floor); }
     bool travelling() const { return travel_.has_value(); }
     const std::string& codeText() const { return codeText_; }
-    // The last status message told, kept for a window that shows it as an
-    // object of its own; empty before the first.
-    const std::string& lastMessage() const { return lastMessage_; }
 
 private:
     struct Travel {
@@ -67,7 +64,6 @@ private:
                                                       LampLook::Square, LampLook::Square,
                                                       LampLook::Square, LampLook::Square};
     std::string codeText_;
-    std::string lastMessage_;
     std::optional<Travel> travel_;
 };
 
