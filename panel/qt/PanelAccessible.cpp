@@ -64,14 +64,15 @@ PanelWindowAccessible::PanelWindowAccessible(PanelWindow* window)
                 new PaintedItemAccessible(*window, item.id, qtRole(item.role))));
         }
     }
-    statusMessage_ = QAccessible::registerAccessibleInterface(new StatusMessageAccessible(*window));
 }
 
 PanelWindowAccessible::~PanelWindowAccessible() {
     for (const QAccessible::Id id : painted_) {
         QAccessible::deleteAccessibleInterface(id);
     }
-    QAccessible::deleteAccessibleInterface(statusMessage_);
+    for (const QAccessible::Id id : statusMessages_) {
+        QAccessible::deleteAccessibleInterface(id);
+    }
 }
 
 PanelWindow* PanelWindowAccessible::panel() const {
@@ -89,7 +90,20 @@ QAccessibleInterface* PanelWindowAccessible::painted(ControlId id) const {
 }
 
 QAccessibleInterface* PanelWindowAccessible::statusMessage() const {
-    return QAccessible::accessibleInterface(statusMessage_);
+    return statusMessages_.empty() ? nullptr
+                                   : QAccessible::accessibleInterface(statusMessages_.back());
+}
+
+QAccessibleInterface* PanelWindowAccessible::addStatusMessage(const QString& words) {
+    // A travel tells one message a second; a reader is never this far behind.
+    constexpr std::size_t kept = 16;
+    auto* message = new StatusMessageAccessible(*panel(), words);
+    statusMessages_.push_back(QAccessible::registerAccessibleInterface(message));
+    if (statusMessages_.size() > kept) {
+        QAccessible::deleteAccessibleInterface(statusMessages_.front());
+        statusMessages_.pop_front();
+    }
+    return message;
 }
 
 int PanelWindowAccessible::childCount() const {

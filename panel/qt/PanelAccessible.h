@@ -4,6 +4,7 @@
 
 #include <QAccessibleWidget>
 
+#include <deque>
 #include <vector>
 
 class PanelWindow;
@@ -24,14 +25,18 @@ public:
 
     // The interface of a painted control, or null.
     QAccessibleInterface* painted(controls::ControlId id) const;
-    // The last status message, a notification inside the cabin.
+    // The latest status message, a notification inside the cabin; null
+    // before the first.
     QAccessibleInterface* statusMessage() const;
+    // A new status message with these words, now the latest. The few before
+    // it are kept for readers still coming to their events.
+    QAccessibleInterface* addStatusMessage(const QString& words);
 
 private:
     PanelWindow* panel() const;
 
     std::vector<QAccessible::Id> painted_;
-    QAccessible::Id statusMessage_ = 0;
+    std::deque<QAccessible::Id> statusMessages_; // the latest last
 };
 
 // A picture box that stands for something (the cabin, a lamp, a sample lamp

@@ -71,7 +71,7 @@ void PanelSpeech::announce(const std::string& message) {
         describeFocused(text);
         return;
     case Route::StatusNotification:
-        showStatusMessage();
+        showStatusMessage(text);
         return;
     }
 }
@@ -94,24 +94,19 @@ void PanelSpeech::describeFocused(const QString& text) {
     describing_ = focused;
 }
 
-void PanelSpeech::showStatusMessage() {
+void PanelSpeech::showStatusMessage(const QString& text) {
     if (!QAccessible::isActive()) {
         return;
     }
     PanelWindowAccessible* frame = frameOf(window_);
-    QAccessibleInterface* message = frame ? frame->statusMessage() : nullptr;
+    QAccessibleInterface* message = frame ? frame->addStatusMessage(text) : nullptr;
     if (!message) {
         return;
     }
-    // It already holds the new words. The change of name makes clients read
-    // them anew rather than from their cache; hidden and shown again, the
-    // notification is news.
-    QAccessibleEvent renamed(message, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
-    QAccessibleEvent hide(message, QAccessible::ObjectHide);
-    QAccessible::updateAccessibility(&hide);
-    QAccessibleEvent show(message, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&show);
+    QAccessibleEvent created(message, QAccessible::ObjectCreated);
+    QAccessible::updateAccessibility(&created);
+    QAccessibleEvent shown(message, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 void PanelSpeech::wordsChanged(ControlId id) {

@@ -22,8 +22,8 @@ public:
         // The focused control's description: built on an older Qt but running
         // on 6.8 or later, whose AT-SPI bridge sends the new text with it.
         FocusDescription,
-        // The cabin's notification shown again: an older Qt's bridge sends a
-        // change of name or description with an object where the text
+        // A new notification in the cabin, shown: an older Qt's bridge sends
+        // a change of name or description with an object where the text
         // belongs, which screen readers cannot speak; a notification that
         // shows is read from the object itself.
         StatusNotification,
@@ -41,7 +41,7 @@ public:
 
 private:
     void describeFocused(const QString& text);
-    void showStatusMessage();
+    void showStatusMessage(const QString& text);
 
     PanelWindow& window_;
     spoken::SpeakingView& words_;

@@ -2,10 +2,12 @@
 
 #include "ControlNames.h"
 #include "PanelWindow.h"
-#include "SpeakingView.h"
 
-StatusMessageAccessible::StatusMessageAccessible(PanelWindow& window)
-    : LeafAccessible(window) {}
+#include <utility>
+
+StatusMessageAccessible::StatusMessageAccessible(PanelWindow& window, QString words)
+    : LeafAccessible(window)
+    , words_(std::move(words)) {}
 
 QAccessibleInterface* StatusMessageAccessible::parent() const {
     QWidget* cabin = panel() ? panel()->control(controls::Picture1) : nullptr;
@@ -13,10 +15,7 @@ QAccessibleInterface* StatusMessageAccessible::parent() const {
 }
 
 QString StatusMessageAccessible::text(QAccessible::Text t) const {
-    if (t != QAccessible::Name || !panel() || !panel()->words()) {
-        return {};
-    }
-    return QString::fromStdString(panel()->words()->lastMessage());
+    return t == QAccessible::Name ? words_ : QString();
 }
 
 QRect StatusMessageAccessible::rect() const {
@@ -28,6 +27,6 @@ QRect StatusMessageAccessible::rect() const {
 QAccessible::State StatusMessageAccessible::state() const {
     QAccessible::State s;
     s.readOnly = true;
-    s.invisible = !panel() || !panel()->isVisible() || text(QAccessible::Name).isEmpty();
+    s.invisible = !panel() || !panel()->isVisible();
     return s;
 }
