@@ -1,17 +1,19 @@
 // Reads the panel window as a screen reader does, from a process of its own:
 // the tree through AccessibleObjectFromWindow, calls pressed with
 // accDoDefaultAction, and what each travel tells, taken as NVDA takes a
-// live-region change: the name of the object the event names
-// (AccessibleObjectFromEvent, then get_accName of that child), read when the
-// event arrives. Prints the tree and each message with its time since the
-// press; exits 0 when every trip was told in the panel's words, each message
-// once and in order, and the cabin then said where it stands.
+// live-region change: the hook only queues the event, and the events are
+// then read in the order they came, each as the name of the object it names
+// (AccessibleObjectFromEvent, then get_accName of that child). Prints the
+// tree and each message with the time its event came since the press; exits
+// 0 when every trip was told in the panel's words, each message once and in
+// order, and the cabin then said where it stands.
 #include <windows.h>
 
 #include <oleacc.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,15 @@ struct Heard {
     std::wstring text;
 };
 
+struct Event {
+    ULONGLONG at;
+    DWORD event;
+    HWND window;
+    LONG object;
+    LONG child;
+};
+
+std::deque<Event> queued;      // as the hook saw them, not yet read
 std::vector<Heard> told;       // the live-region changes, by name
 std::vector<Heard> cabinNames; // the status bar's changes of name
 int failures = 0;
@@ -105,25 +116,33 @@ std::vector<Node> childrenOf(IAccessible* parent) {
 
 void CALLBACK onEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG objectId, LONG childId, DWORD,
                       DWORD) {
-    if (event != LiveRegionChanged && event != EVENT_OBJECT_NAMECHANGE) {
-        return;
+    if (event == LiveRegionChanged || event == EVENT_OBJECT_NAMECHANGE) {
+        queued.push_back({GetTickCount64(), event, window, objectId, childId});
     }
-    IAccessible* object = nullptr;
-    VARIANT child;
-    VariantInit(&child);
-    if (FAILED(AccessibleObjectFromEvent(window, objectId, childId, &object, &child)) || !object) {
-        if (event == LiveRegionChanged) {
-            told.push_back({GetTickCount64(), L"(no object)"});
+}
+
+// Reads the queued events in the order they came. A call to the panel waits
+// in a message loop, where the hook may queue more; they are read after.
+void readQueued() {
+    while (!queued.empty()) {
+        const Event e = queued.front();
+        queued.pop_front();
+        IAccessible* object = nullptr;
+        VARIANT child;
+        VariantInit(&child);
+        const bool found =
+            SUCCEEDED(AccessibleObjectFromEvent(e.window, e.object, e.child, &object, &child)) &&
+            object;
+        if (e.event == LiveRegionChanged) {
+            told.push_back({e.at, found ? nameOf(object, child) : L"(no object)"});
+        } else if (found && roleOf(object, child) == ROLE_SYSTEM_STATUSBAR) {
+            cabinNames.push_back({e.at, nameOf(object, child)});
         }
-        return;
+        if (object) {
+            object->Release();
+        }
+        VariantClear(&child);
     }
-    if (event == LiveRegionChanged) {
-        told.push_back({GetTickCount64(), nameOf(object, child)});
-    } else if (roleOf(object, child) == ROLE_SYSTEM_STATUSBAR) {
-        cabinNames.push_back({GetTickCount64(), nameOf(object, child)});
-    }
-    object->Release();
-    VariantClear(&child);
 }
 
 // Pumps the hook's messages until `done` holds or the time `untilMs` comes;
@@ -136,6 +155,7 @@ template <typename Done> bool pumpUntil(ULONGLONG untilMs, Done done) {
         } else {
             MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         }
+        readQueued();
     }
     return done();
 }
