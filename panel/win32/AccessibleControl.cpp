@@ -119,6 +119,19 @@ bool AccessibleControl::isSelf(const VARIANT& child) const {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
+const std::wstring* AccessibleControl::messageOf(const VARIANT& child) const {
+    if (id_ != controls::Picture1 || child.vt != VT_I4 || child.lVal == CHILDID_SELF) {
+        return nullptr;
+    }
+    const PanelWindow* p = panel();
+    return p ? p->speech().message(child.lVal) : nullptr;
+}
+
+bool AccessibleControl::isChild(const VARIANT& child) const {
+    ControlId id;
+    return !isSelf(child) && (messageOf(child) || controlOf(child, id));
+}
+
 bool AccessibleControl::controlOf(const VARIANT& child, ControlId& id) const {
     if (child.vt != VT_I4) {
         return false;
@@ -197,7 +210,9 @@ HRESULT AccessibleControl::get_accChildCount(long* count) {
     if (!count) {
         return E_POINTER;
     }
-    *count = id_ == controls::Form1 ? static_cast<long>(spoken::readingOrder().size()) : 0;
+    *count = id_ == controls::Form1      ? static_cast<long>(spoken::readingOrder().size())
+             : id_ == controls::Picture1 ? 1 // the latest status message
+                                         : 0;
     return S_OK;
 }
 
@@ -207,6 +222,9 @@ HRESULT AccessibleControl::get_accChild(VARIANT child, IDispatch** object) {
     }
     *object = nullptr;
     ControlId id;
+    if (messageOf(child)) {
+        return S_FALSE; // a simple element of the cabin
+    }
     if (isSelf(child) || !controlOf(child, id)) {
         return E_INVALIDARG;
     }
@@ -222,6 +240,9 @@ HRESULT AccessibleControl::get_accChild(VARIANT child, IDispatch** object) {
 
 HRESULT AccessibleControl::get_accName(VARIANT child, BSTR* name) {
     ControlId id;
+    if (const std::wstring* message = messageOf(child)) {
+        return giveText(*message, name);
+    }
     if (!controlOf(child, id)) {
         return E_INVALIDARG;
     }
@@ -234,20 +255,11 @@ HRESULT AccessibleControl::get_accName(VARIANT child, BSTR* name) {
 }
 
 HRESULT AccessibleControl::get_accValue(VARIANT child, BSTR* value) {
-    ControlId id;
-    if (!controlOf(child, id)) {
-        return E_INVALIDARG;
-    }
-    if (id == controls::Picture1) {
-        const PanelWindow* p = panel();
-        try {
-            return giveText(p ? p->lastMessage() : std::wstring(), value);
-        } catch (...) {
-            return E_OUTOFMEMORY;
-        }
-    }
     if (isSelf(child)) {
         return system_->get_accValue(child, value); // the code box's text
+    }
+    if (!isChild(child)) {
+        return E_INVALIDARG;
     }
     return value ? (*value = nullptr, S_FALSE) : E_POINTER;
 }
@@ -257,13 +269,15 @@ HRESULT AccessibleControl::get_accRole(VARIANT child, VARIANT* role) {
     if (!role) {
         return E_POINTER;
     }
-    if (!controlOf(child, id)) {
+    const bool message = messageOf(child);
+    if (!message && !controlOf(child, id)) {
         return E_INVALIDARG;
     }
-    const spoken::AccessibleItem* item = spoken::accessibleItem(id);
+    const spoken::AccessibleItem* item = message ? nullptr : spoken::accessibleItem(id);
     VariantInit(role);
     role->vt = VT_I4;
-    role->lVal = item                    ? roleOf(item->role)
+    role->lVal = message                 ? ROLE_SYSTEM_STATICTEXT
+                 : item                  ? roleOf(item->role)
                  : id == controls::Form1 ? ROLE_SYSTEM_CLIENT
                                          : ROLE_SYSTEM_GRAPHIC;
     return S_OK;
@@ -273,11 +287,10 @@ HRESULT AccessibleControl::get_accState(VARIANT child, VARIANT* state) {
     if (isSelf(child)) {
         return system_->get_accState(child, state);
     }
-    ControlId id;
     if (!state) {
         return E_POINTER;
     }
-    if (!controlOf(child, id)) {
+    if (!isChild(child)) {
         return E_INVALIDARG;
     }
     VariantInit(state);
@@ -289,7 +302,8 @@ HRESULT AccessibleControl::get_accState(VARIANT child, VARIANT* state) {
 HRESULT AccessibleControl::get_accDefaultAction(VARIANT child, BSTR* action) {
     ControlId id;
     if (!controlOf(child, id)) {
-        return E_INVALIDARG;
+        return messageOf(child) ? (action ? (*action = nullptr, S_FALSE) : E_POINTER)
+                                : E_INVALIDARG;
     }
     const spoken::AccessibleItem* item = spoken::accessibleItem(id);
     if (item && item->role == spoken::Role::PushButton) {
@@ -301,7 +315,7 @@ HRESULT AccessibleControl::get_accDefaultAction(VARIANT child, BSTR* action) {
 HRESULT AccessibleControl::accDoDefaultAction(VARIANT child) {
     ControlId id;
     if (!controlOf(child, id)) {
-        return E_INVALIDARG;
+        return messageOf(child) ? DISP_E_MEMBERNOTFOUND : E_INVALIDARG;
     }
     const PanelWindow* p = panel();
     HWND button = p ? p->control(id) : nullptr;
@@ -318,8 +332,10 @@ HRESULT AccessibleControl::accDoDefaultAction(VARIANT child) {
 
 HRESULT AccessibleControl::accLocation(long* left, long* top, long* width, long* height,
                                        VARIANT child) {
-    if (isSelf(child)) {
-        return system_->accLocation(left, top, width, height, child);
+    if (isSelf(child) || messageOf(child)) { // a message stands where the cabin does
+        VARIANT self = child;
+        self.lVal = CHILDID_SELF;
+        return system_->accLocation(left, top, width, height, self);
     }
     ControlId id;
     if (!left || !top || !width || !height) {

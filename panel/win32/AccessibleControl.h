@@ -7,13 +7,17 @@
 #include <oleacc.h>
 #include <wrl/client.h>
 
+#include <string>
+
 class PanelWindow;
 
 // The object a screen reader gets for the panel window's client area or for
 // one of its child controls: the system's own object for that window, with
 // the name, role, value and default action the panel gives it. Under `Form1`
 // the children are the panel's controls in reading order; those painted on
-// the window (labels, the digit) are simple elements of it.
+// the window (labels, the digit) are simple elements of it. Under the cabin,
+// as under a status bar, the status messages are simple elements: child 1 the
+// latest, and each message also under an id of its own (StatusMessages).
 class AccessibleControl final : public IAccessible {
 public:
     // The object of `window`, standing for `id`; E_FAIL when the system has none.
@@ -65,7 +69,12 @@ private:
     // The control a child id names: the object's own for CHILDID_SELF, an
     // item of the reading order under `Form1`; nothing for any other.
     bool controlOf(const VARIANT& child, controls::ControlId& id) const;
+    // The status message a child id of the cabin's object stands for; null
+    // for any other id, and under any other object.
+    const std::wstring* messageOf(const VARIANT& child) const;
     bool isSelf(const VARIANT& child) const;
+    // A simple element under this object: a painted control or a message.
+    bool isChild(const VARIANT& child) const;
     const PanelWindow* panel() const;
 
     ULONG references_ = 1;

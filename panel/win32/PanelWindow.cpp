@@ -184,7 +184,7 @@ void PanelWindow::OnCreate() {
     }
     children_ = std::make_unique<ChildControls>(hwnd_, *pictures_, fonts_->window(), scale_);
     hookAccessibleChildren(*this);
-    PostMessageW(hwnd_, WM_MARK_LIVE_REGION, 0, 0);
+    PostMessageW(hwnd_, WM_PREPARE_SPEECH, 0, 0);
     for (const ControlEntry& entry : controlTable()) {
         if (entry.kind == ControlKind::Timer) {
             SetTimer(hwnd_, timerId(entry), static_cast<UINT>(entry.settings.intervalMs), nullptr);
@@ -192,8 +192,8 @@ void PanelWindow::OnCreate() {
     }
 }
 
-void PanelWindow::OnMarkLiveRegion() {
-    speech_.markPolite(control(controls::Picture1));
+void PanelWindow::OnPrepareSpeech() {
+    speech_.prepare(systemNotification());
 }
 
 LRESULT PanelWindow::OnGetObject(WPARAM flags, LPARAM objectId) {

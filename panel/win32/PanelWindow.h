@@ -24,10 +24,10 @@
 class PanelWindow final : public lift::PanelView {
 public:
     static constexpr const wchar_t* ClassName = L"PelmoLiftPanel";
-    // Posted to itself on creation: the cabin is marked a polite live region
+    // Posted to itself on creation: the route of status messages is chosen
     // once the window is on the screen, so that loading the accessibility
-    // component does not hold up its first appearance.
-    static constexpr UINT WM_MARK_LIVE_REGION = WM_APP + 1;
+    // components does not hold up its first appearance.
+    static constexpr UINT WM_PREPARE_SPEECH = WM_APP + 1;
     // Posted by the frame timer when the cabin is due a whole pixel further.
     static constexpr UINT WM_CABIN_FRAME = WM_APP + 2;
 
@@ -50,9 +50,10 @@ public:
     // What a picture box or image shows now.
     const PanelPicture* pictureOf(controls::ControlId id) const { return children_->picture(id); }
     const lift::LiftPanel& panel() const { return panel_; }
-    // What the panel's words say now, and the last message they told.
+    // What the panel's words say now, and how they are told.
     const spoken::SpeakingView& words() const { return words_; }
-    const std::wstring& lastMessage() const { return speech_.lastMessage(); }
+    const WindowSpeech& speech() const { return speech_; }
+    WindowSpeech& speech() { return speech_; }
     // The scale the window is drawn at: its screen's density against 96 dpi.
     const layout::DisplayScale& scale() const { return scale_; }
 
@@ -67,7 +68,7 @@ public:
 
     // Message handlers, called by the window procedure.
     void OnCreate();
-    void OnMarkLiveRegion();
+    void OnPrepareSpeech();
     void OnFrame();
     void OnTimer(UINT id);
     void OnCommand(int id, UINT code);

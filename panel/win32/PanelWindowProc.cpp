@@ -105,8 +105,8 @@ LRESULT dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             return object;
         }
         break;
-    case PanelWindow::WM_MARK_LIVE_REGION:
-        self(window)->OnMarkLiveRegion();
+    case PanelWindow::WM_PREPARE_SPEECH:
+        self(window)->OnPrepareSpeech();
         return 0;
     case PanelWindow::WM_CABIN_FRAME:
         self(window)->OnFrame();

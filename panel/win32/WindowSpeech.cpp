@@ -4,9 +4,6 @@
 #include "PanelWindow.h"
 #include "WideText.h"
 
-#include <oleacc.h>
-#include <wrl/client.h>
-
 using namespace controls;
 
 namespace {
@@ -16,83 +13,57 @@ constexpr DWORD EventObjectLiveRegionChanged = 0x8019;
 constexpr GUID LiveSettingProperty = {
     0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 constexpr long LiveSettingPolite = 1;
-// UI Automation's NotificationKind_Other and NotificationProcessing_All: a
-// message of its own, queued behind what is being read.
-constexpr int NotificationKindOther = 4;
-constexpr int NotificationProcessingAll = 2;
-
-using HostProviderFromHwnd = HRESULT(WINAPI*)(HWND, IUnknown**);
-using RaiseNotificationEvent = HRESULT(WINAPI*)(IUnknown*, int, int, BSTR, BSTR);
-
-struct Automation {
-    HostProviderFromHwnd hostProvider = nullptr;
-    RaiseNotificationEvent raiseNotification = nullptr;
-};
-
-const Automation& automation() {
-    static const Automation found = [] {
-        Automation a;
-        if (HMODULE library = LoadLibraryW(L"uiautomationcore.dll")) {
-            a.hostProvider = reinterpret_cast<HostProviderFromHwnd>(
-                reinterpret_cast<void*>(GetProcAddress(library, "UiaHostProviderFromHwnd")));
-            a.raiseNotification = reinterpret_cast<RaiseNotificationEvent>(
-                reinterpret_cast<void*>(GetProcAddress(library, "UiaRaiseNotificationEvent")));
-        }
-        return a;
-    }();
-    return found;
-}
 
 } // namespace
 
 WindowSpeech::WindowSpeech(HWND form)
     : form_(form) {}
 
-void WindowSpeech::markPolite(HWND cabin) const {
-    automation();
-    Microsoft::WRL::ComPtr<IAccPropServices> services;
-    if (!cabin || FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                          IID_IAccPropServices,
-                                          reinterpret_cast<void**>(services.GetAddressOf())))) {
+HWND WindowSpeech::cabin() const {
+    const PanelWindow* panel = PanelWindow::of(form_);
+    return panel ? panel->control(controls::Picture1) : nullptr;
+}
+
+void WindowSpeech::prepare(const UiaNotification* notification) {
+    notification_ = notification;
+    marks_.Reset();
+    if (!notification_) {
+        CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                         reinterpret_cast<void**>(marks_.GetAddressOf()));
+    }
+}
+
+void WindowSpeech::announce(const std::string& message) {
+    std::wstring text;
+    try {
+        text = widen(message);
+    } catch (...) {
+        return; // out of memory: this message is lost, and no older one told again
+    }
+    const StatusMessages::Added added = messages_.add(std::move(text));
+    HWND cabin = this->cabin();
+    if (!cabin || (notification_ && notify(*notification_, cabin, messages_.latest()))) {
+        return;
+    }
+    markPolite(cabin, added);
+    NotifyWinEvent(EventObjectLiveRegionChanged, cabin, OBJID_CLIENT, added.child);
+}
+
+void WindowSpeech::markPolite(HWND cabin, const StatusMessages::Added& added) const {
+    if (!marks_) {
         return;
     }
     VARIANT polite;
     VariantInit(&polite);
     polite.vt = VT_I4;
     polite.lVal = LiveSettingPolite;
-    services->SetHwndProp(cabin, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                          LiveSettingProperty, polite);
-}
-
-void WindowSpeech::announce(const std::string& message) {
-    last_ = widen(message);
-    const PanelWindow* panel = PanelWindow::of(form_);
-    HWND cabin = panel ? panel->control(controls::Picture1) : nullptr;
-    if (!cabin) {
-        return;
+    marks_->SetHwndProp(cabin, static_cast<DWORD>(OBJID_CLIENT), static_cast<DWORD>(added.child),
+                        LiveSettingProperty, polite);
+    if (added.forgotten) {
+        MSAAPROPID property = LiveSettingProperty;
+        marks_->ClearHwndProps(cabin, static_cast<DWORD>(OBJID_CLIENT),
+                               static_cast<DWORD>(added.forgotten), &property, 1);
     }
-    NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, cabin, OBJID_CLIENT, CHILDID_SELF);
-    NotifyWinEvent(EventObjectLiveRegionChanged, cabin, OBJID_CLIENT, CHILDID_SELF);
-    notifyAutomation(cabin, last_);
-}
-
-void WindowSpeech::notifyAutomation(HWND cabin, const std::wstring& message) const {
-    const Automation& uia = automation();
-    if (!uia.hostProvider || !uia.raiseNotification) {
-        return;
-    }
-    Microsoft::WRL::ComPtr<IUnknown> provider;
-    if (FAILED(uia.hostProvider(cabin, provider.GetAddressOf())) || !provider) {
-        return;
-    }
-    BSTR text = SysAllocString(message.c_str());
-    BSTR activity = SysAllocString(L"PelmoLiftTravel");
-    if (text && activity) {
-        uia.raiseNotification(provider.Get(), NotificationKindOther, NotificationProcessingAll,
-                              text, activity);
-    }
-    SysFreeString(text);
-    SysFreeString(activity);
 }
 
 void WindowSpeech::wordsChanged(ControlId id) {

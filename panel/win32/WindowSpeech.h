@@ -1,36 +1,46 @@
 #pragma once
 
 #include "SpeechListener.h"
+#include "StatusMessages.h"
+#include "UiaNotification.h"
 
 #include <windows.h>
 
+#include <oleacc.h>
+#include <wrl/client.h>
+
 #include <string>
 
-// Tells Windows' assistive technology what the panel's words say. The cabin is
-// the status object: a message becomes its value, raised as a change of value
-// and of a live region (which NVDA and Narrator read), and as a UI Automation
-// notification where Windows has them (10 version 1709 on; looked up when the
-// program runs). A control whose words changed raises a change of name.
+// Tells Windows' assistive technology what the panel's words say. A status
+// message is the name of an element of the cabin's object (the cabin itself
+// keeps saying where it is) and goes out by one route, so that a screen
+// reader that follows both routes says it once: as a UI Automation
+// notification where the system has them, else as a live-region change of
+// that element, which NVDA reads by its name and Narrator by its polite
+// mark. A control whose words changed raises a change of name.
 class WindowSpeech final : public spoken::SpeechListener {
 public:
     explicit WindowSpeech(HWND form);
     WindowSpeech(const WindowSpeech&) = delete;
     WindowSpeech& operator=(const WindowSpeech&) = delete;
 
-    // The last message told, the cabin's value.
-    const std::wstring& lastMessage() const { return last_; }
+    // The message a child id of the cabin's object stands for; null for none.
+    const std::wstring* message(LONG child) const { return messages_.find(child); }
 
-    // Marks the cabin a polite live region, where the system takes the mark
-    // (Windows 8 on); silent elsewhere. Also looks up UI Automation now, once
-    // the window is up, rather than at a travel's first step.
-    void markPolite(HWND cabin) const;
+    // Once the window is up: messages go out as `notification`s from now on,
+    // or, without one, as live-region changes, marked polite where the system
+    // takes the mark (Windows 8 on).
+    void prepare(const UiaNotification* notification);
 
     void announce(const std::string& message) override;
     void wordsChanged(controls::ControlId id) override;
 
 private:
-    void notifyAutomation(HWND cabin, const std::wstring& message) const;
+    HWND cabin() const;
+    void markPolite(HWND cabin, const StatusMessages::Added& added) const;
 
     HWND form_;
-    std::wstring last_;
+    StatusMessages messages_;
+    const UiaNotification* notification_ = nullptr;
+    Microsoft::WRL::ComPtr<IAccPropServices> marks_;
 };

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # pelmo-lift.exe under Wine read by an MSAA client in another process of the
 # same prefix (msaa-client.exe): the tree as the panel's own objects give it,
-# "Call floor 3" pressed through accDoDefaultAction, and the travel's
-# messages through an out-of-context WinEvent hook. Under Wine this proves
-# the objects and the events; no screen reader speaks them here.
+# calls pressed through accDoDefaultAction (up to the third floor, down to
+# the ground floor, where the cabin stands, and one during a travel), and
+# what each trip tells through an out-of-context WinEvent hook, read as NVDA
+# reads a live-region change: the name of the object the event names. Under
+# Wine this proves the objects and the events; no screen reader speaks them.
 #
 #   tests/win32e2e/run-msaa.sh BUILD BUILD_WIN
 set -euo pipefail
@@ -17,7 +19,7 @@ mkdir -p "$(wine_temp_dir)"
 
 start_panel
 if wine "$client" 2>"$session_dir/client.log" | tr -d '\r' >"$session_dir/client.out"; then
-    pass "the MSAA client read the panel and heard one travel"
+    pass "the MSAA client read the panel and heard each trip in the panel's words, each message once"
 else
     fail "the MSAA client: $(grep -c FAIL "$session_dir/client.out" || true) failed checks"
 fi
