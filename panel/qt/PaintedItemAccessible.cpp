@@ -39,7 +39,7 @@ QRect PaintedItemAccessible::rect() const {
     if (!window_ || !entry) {
         return {};
     }
-    const QRect local = pixelRect(*entry);
+    const QRect local = pixelRect(*entry).translated(window_->clientOrigin());
     return {window_->mapToGlobal(local.topLeft()), local.size()};
 }
 
