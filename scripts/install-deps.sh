@@ -16,6 +16,11 @@ packages=(
     # The AT-SPI client test: the accessibility bus and registry, pyatspi,
     # and a private D-Bus session to run them in.
     at-spi2-core python3-pyatspi dbus-daemon dbus-session-bus-common
+    # A native window on a Wayland desktop (Qt's wayland platform, and the
+    # compositor's offer of frames asked with libwayland-client), and the
+    # Wayland test's compositor with its capture client.
+    qt6-wayland libwayland-dev
+    weston
 )
 
 exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"
