@@ -41,8 +41,8 @@ public:
     // The top-left corner of the client area in the window: 0,0 unless the
     // window draws its own frame.
     QPoint clientOrigin() const { return {frame_.left(), frame_.top()}; }
-    // The frame the window draws itself, or null.
-    const TitleBar* titleBar() const { return titleBar_; }
+    // The title bar of the frame the window draws itself, or null.
+    TitleBar* titleBar() const { return titleBar_; }
 
     // PanelView
     void setCabinTop(int twips) override;

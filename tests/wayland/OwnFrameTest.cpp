@@ -111,7 +111,7 @@ TEST(OwnFrame, FixedSizeWithCaptionAndCloseBoxOnly) {
     EXPECT_FALSE(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("  Pelmo  Lift"));
 
-    auto* bar = const_cast<TitleBar*>(w.titleBar());
+    TitleBar* bar = w.titleBar();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->geometry(), QRect(0, 0, w.width(), OwnFrameMargins.top()));
     EXPECT_EQ(bar->focusPolicy(), Qt::NoFocus) << "the keyboard goes round the controls alone";

@@ -41,8 +41,11 @@ on_exit 'if [ -n "$panel_pid" ]; then kill "$panel_pid" 2>/dev/null || true; fi'
 # Under AddressSanitizer the xcb platform's keyboard set-up reads a name of
 # the X server's reply with strndup, bounded but not ended by a NUL (see
 # tests/qt/atspi/run-atspi-test.sh).
+# At its end, leaks inside Qt's wayland platform and libdbus are its
+# libraries', not the panel's (lsan-suppressions.txt).
 if [ -n "${ASAN_OPTIONS:-}" ]; then
     export ASAN_OPTIONS=$ASAN_OPTIONS:strict_string_checks=0
+    export LSAN_OPTIONS=suppressions=$here/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}
 fi
 
 stop_panel() {
