@@ -7,9 +7,11 @@
 # least and its most. The compositor's capture, at scale 1 and 2 on weston's
 # headless backend, must show the window the panel draws with its own frame
 # (so Qt drew none around it) and a client area that matches the X11 picture
-# at the same scale. On weston's x11 backend, whose pointer is this script's
-# X server's, a real click on "Call floor 3" writes its code and moves the
-# cabin, and a click on the close box ends the panel.
+# at the same scale. An AT-SPI client reads the native window as the X11 one.
+# On weston's x11 backend, whose pointer and keyboard are this script's X
+# server's, a real click on "Call floor 3" writes its code and moves the
+# cabin, the space bar presses the focused button, and a click on the close
+# box ends the panel.
 #
 #   tests/wayland/run-wayland-test.sh PELMO-LIFT BUILD OUT
 #
@@ -211,6 +213,22 @@ for scale in 1 2; do
 done
 echo "headless compositor at scale 1 and 2 done in $((SECONDS - started)) s"
 
+# --- Accessibility, as on X11 ------------------------------------------------
+# The AT-SPI client of tests/qt/atspi reads the native window at scale 2 and
+# presses "Call floor 3" through its action, in a D-Bus session of its own.
+start_weston headless 2
+rm -f "$port"
+if dbus-run-session -- env -u QT_QPA_PLATFORM TMPDIR="$tmp" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    QT_ACCESSIBILITY=1 bash -c '"$1" 2>"$2" & panel=$!
+        /usr/bin/python3 "$3" "$(basename "$1")"; status=$?
+        kill $panel; wait $panel; exit $status' \
+    _ "$program" "$out/atspi.log" "$here/../qt/atspi/atspi-client.py" >"$out/atspi.txt" 2>&1; then
+    pass "an AT-SPI client reads the native window and presses \"Call floor 3\" as on X11 ($(grep -c '^pass' "$out/atspi.txt") checks)"
+else
+    fail "the AT-SPI client on the native window: $(grep -m3 '^FAIL' "$out/atspi.txt" || tail -3 "$out/atspi.txt")"
+fi
+stop_weston
+
 # --- A real click through the compositor ------------------------------------
 use_ratio 2
 park_pointer
@@ -234,6 +252,11 @@ click_at $((client_origin[0] + call[0])) $((client_origin[1] + call[1]))
 expect_port 8 20 "a click on \"Call floor 3\" through the compositor wrote 8 to byte 55"
 expect_port 0 30 "the travel ended and byte 55 is 0 again"
 wait_for_look floor3-2 2 "$out/x11-floor3-2.png" "${floor_top_96[3]}" || true
+
+# The keyboard: the clicked button has the focus, and the space bar presses it.
+xdotool key space
+expect_port 8 20 "the space bar through the compositor pressed \"Call floor 3\" again"
+expect_port 0 30 "and byte 55 is 0 again"
 
 # The close box: at the right of the title bar, 8 pixels in, 20 across.
 click_at $((window[2] + window[0] - $(scaled 18))) $((window[3] + $(scaled 16)))
