@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 
 using namespace controls;
@@ -74,7 +75,16 @@ void travelled(PanelWindow& w) {
     QApplication::processEvents();
 }
 
-class OwnFrameAtScale : public ::testing::TestWithParam<std::pair<const char*, qreal>> {};
+// A screen of the test's (main.cpp) and its scale.
+struct ScreenScale {
+    const char* screen;
+    qreal ratio;
+};
+void PrintTo(const ScreenScale& s, std::ostream* os) {
+    *os << s.screen;
+}
+
+class OwnFrameAtScale : public ::testing::TestWithParam<ScreenScale> {};
 
 TEST_P(OwnFrameAtScale, ClientAreaIsWhatASystemFrameHolds) {
     const auto [screen, ratio] = GetParam();
@@ -99,8 +109,9 @@ TEST_P(OwnFrameAtScale, ClientAreaIsWhatASystemFrameHolds) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, OwnFrameAtScale,
-                         ::testing::Values(std::pair{"a100", 1.0}, std::pair{"b150", 1.5},
-                                           std::pair{"c200", 2.0}));
+                         ::testing::Values(ScreenScale{"a100", 1.0}, ScreenScale{"b150", 1.5},
+                                           ScreenScale{"c200", 2.0}),
+                         [](const auto& info) { return std::string(info.param.screen); });
 
 TEST(OwnFrame, FixedSizeWithCaptionAndCloseBoxOnly) {
     PanelWindow w(FrameDrawer::Window);
