@@ -69,7 +69,9 @@ On Linux the port file is written in TMPDIR where it is set, else in the
 temporary folder of the user's Wine prefix (WINEPREFIX, else ~/.wine) where
 that folder exists, else in /tmp. So an emulator under Wine reads the byte
 with no setup, and TMPDIR chooses any other folder.")
-# Libraries are found by dpkg-shlibdeps; the labels' face is read at run time.
+# Libraries are found by dpkg-shlibdeps; the labels' face is read at run time,
+# and so is Qt's wayland platform, which a Wayland desktop's window needs
+# (without it Qt falls back to XWayland, drawn at 1x and enlarged).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, qt6-wayland")
 include(CPack)

@@ -20,6 +20,11 @@ packages=(
     # (which it only recommends on some releases), a window manager to give
     # the panel the focus, and pgrep/pkill to end Orca.
     orca speech-dispatcher openbox procps
+    # A native window on a Wayland desktop (Qt's wayland platform, and the
+    # compositor's offer of frames asked with libwayland-client), and the
+    # Wayland test's compositor with its capture client.
+    qt6-wayland libwayland-dev
+    weston
 )
 
 exec "$(dirname "$0")/install-packages.sh" "${packages[@]}"

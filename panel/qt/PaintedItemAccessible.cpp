@@ -31,7 +31,7 @@ QRect PaintedItemAccessible::rect() const {
     if (!panel() || !entry) {
         return {};
     }
-    const QRect local = pixelRect(*entry);
+    const QRect local = pixelRect(*entry).translated(panel()->clientOrigin());
     return {panel()->mapToGlobal(local.topLeft()), local.size()};
 }
 

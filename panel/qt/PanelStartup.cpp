@@ -11,7 +11,7 @@ using namespace layout;
 
 PanelStartup::PanelStartup(const ViewBetween& viewBetween) {
     registerWindowFont(); // before the window takes its font
-    window_ = std::make_unique<PanelWindow>();
+    window_ = std::make_unique<PanelWindow>(frameDrawerHere());
     PanelView& view = viewBetween ? viewBetween(*window_, clock_) : *window_;
     // The words stand next to the handlers, so they see everything asked of the window.
     words_ = std::make_unique<spoken::SpeakingView>(view, cabinStartTop());

@@ -10,7 +10,8 @@
 #include <functional>
 #include <memory>
 
-// The panel as the program starts it: the window's font, the window, the
+// The panel as the program starts it: the window's font, the window (with a
+// frame of its own where the desktop leaves frames to its windows), the
 // clock that paces the cabin, the handlers writing the real port file, and
 // the driver that delivers the window's events to them. Needs a QApplication.
 class PanelStartup {

@@ -5,6 +5,7 @@
 #include "CallButtonName.h"
 #include "PanelAccessible.h"
 #include "PanelArt.h"
+#include "PanelWindowTitleBar.h"
 #include "PictureBox.h"
 #include "SurfacePainter.h"
 #include "TabStops.h"
@@ -27,15 +28,19 @@ using controls::Timer2;
 
 } // namespace
 
-PanelWindow::PanelWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+PanelWindow::PanelWindow(FrameDrawer frame)
+    : QWidget(nullptr, frame == FrameDrawer::Window
+                           ? Qt::Window | Qt::FramelessWindowHint
+                           : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , frame_(frame == FrameDrawer::Window ? OwnFrameMargins : QMargins())
     , look_(lookNow()) {
     installPanelAccessibility();
     const WindowSettings& form = form1Settings();
     setWindowTitle(QString::fromUtf8(form.caption.data(), qsizetype(form.caption.size())));
     setWindowIcon(panelIcon());
-    setFixedSize(toPixels(form.clientWidth), toPixels(form.clientHeight));
+    clientSize_ = QSize(toPixels(form.clientWidth), toPixels(form.clientHeight));
+    setFixedSize(clientSize_.grownBy(frame_));
     setAttribute(Qt::WA_OpaquePaintEvent);
     applyFont(); // before the children exist, so none has to take it over later
 
@@ -44,6 +49,9 @@ PanelWindow::PanelWindow(QWidget* parent)
     }
     stackAndOrder();
     applyColours();
+    if (frame == FrameDrawer::Window) {
+        titleBar_ = new TitleBar(this, frame_.top());
+    }
 }
 
 PanelWindow::~PanelWindow() = default;
@@ -94,7 +102,9 @@ void PanelWindow::createControl(const ControlEntry& entry) {
         return; // painted on the surface
     }
 
-    widget->setGeometry(pixelRect(entry));
+    // Boxes nested in another are placed within it; the rest in the client area.
+    widget->setGeometry(entry.container == controls::Form1 ? inWindow(pixelRect(entry))
+                                                           : pixelRect(entry));
     widget->setVisible(s.visible);
     widgets_[key] = widget;
     if (entry.id == Picture1) {
@@ -142,7 +152,7 @@ QTimer* PanelWindow::timer(ControlId id) const {
 }
 
 void PanelWindow::setCabinTop(int twips) {
-    const int y = toPixels(twips);
+    const int y = clientOrigin().y() + toPixels(twips); // the cabin stands in the client area
     if (cabin_ && cabin_->y() != y) {
         cabin_->move(cabin_->x(), y);
     }
@@ -159,7 +169,7 @@ void PanelWindow::takePicture(ControlId to, ControlId from) {
     if (auto* box = qobject_cast<PictureBox*>(control(to))) {
         box->setPicture(source->second);
     } else if (const ControlEntry* entry = findControl(to)) {
-        update(pixelRect(*entry)); // an image on the surface
+        update(inWindow(pixelRect(*entry))); // an image on the surface
     }
 }
 
@@ -179,8 +189,12 @@ void PanelWindow::setTimer2Interval(int milliseconds) {
 void PanelWindow::paintEvent(QPaintEvent* event) {
     // The moving cabin uncovers a strip of the shaft at every frame: paint only
     // what lies in the damaged area, not every label on the panel.
-    const QRect dirty = event->rect();
     QPainter painter(this);
+    if (titleBar_) {
+        paintFrame(painter, event->rect());
+        painter.translate(clientOrigin());
+    }
+    const QRect dirty = event->rect().translated(-clientOrigin()) & QRect(QPoint(), clientSize_);
     painter.fillRect(dirty, look_.colour(form1Settings().back));
     SurfacePainter surface(painter, look_, [this](ControlId id) { return pictureOf(id); });
     paintSurface(surface, {dirty.x(), dirty.y(), dirty.width(), dirty.height()});

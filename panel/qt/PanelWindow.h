@@ -4,6 +4,7 @@
 #include "PanelLook.h"
 #include "PanelPicture.h"
 #include "PanelView.h"
+#include "PanelWindowFrame.h"
 
 #include <QWidget>
 
@@ -19,17 +20,29 @@ class SpeakingView;
 class CallButton;
 class PictureBox;
 class QLineEdit;
+class QPainter;
 class QTimer;
+class TitleBar;
 
 // `Form1`: the panel window, built from the control table. Buttons, picture
 // boxes and the text box are child widgets; labels, lines, shapes and images
 // are painted on the window's own surface. It draws and delivers events; what
 // they mean is the panel's business.
+//
+// Where the window draws its frame itself (FrameDrawer::Window), the client
+// area lies inside it at clientOrigin(); everything named by the control
+// table is placed and painted from there.
 class PanelWindow final : public QWidget, public lift::PanelView {
     Q_OBJECT
 public:
-    explicit PanelWindow(QWidget* parent = nullptr);
+    explicit PanelWindow(FrameDrawer frame = FrameDrawer::System);
     ~PanelWindow() override;
+
+    // The top-left corner of the client area in the window: 0,0 unless the
+    // window draws its own frame.
+    QPoint clientOrigin() const { return {frame_.left(), frame_.top()}; }
+    // The title bar of the frame the window draws itself, or null.
+    TitleBar* titleBar() const { return titleBar_; }
 
     // PanelView
     void setCabinTop(int twips) override;
@@ -66,6 +79,10 @@ protected:
 
 private:
     void createControl(const layout::ControlEntry& entry);
+    // A rectangle of the client area in the window's pixels.
+    QRect inWindow(const QRect& client) const { return client.translated(clientOrigin()); }
+    // The border and the title bar's ground of the frame the window draws itself.
+    void paintFrame(QPainter& painter, const QRect& dirty);
     void stackAndOrder();
 
     // The look for the window's screen and palette as they are now.
@@ -82,6 +99,9 @@ private:
     std::map<controls::ControlId, QTimer*> timers_;
     QLineEdit* text1_ = nullptr;
     QWidget* cabin_ = nullptr;
+    QMargins frame_;
+    QSize clientSize_;
+    TitleBar* titleBar_ = nullptr;
     std::optional<SystemColours> fixedColours_;
     PanelLook look_;
     const spoken::SpeakingView* words_ = nullptr;

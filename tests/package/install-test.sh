@@ -4,7 +4,9 @@
 # scratch home with a Wine prefix in it), clicks the third floor's call button
 # and reads port 155 where an emulator under Wine would (byte 55 of the port
 # file in the prefix's temporary folder), then removes the package and checks
-# that none of its files is left.
+# that none of its files is left. In a Wayland session (Debian's weston, an X
+# server beside it as in a desktop's session) the installed program must open
+# as a native Wayland window, with only what the package brings.
 # Changes the machine, so it runs as root only (CI does).
 #
 #   tests/package/install-test.sh [PKG_BUILD] [BUILD]     (default build-pkg, build)
@@ -91,6 +93,28 @@ fi
 kill "$panel_pid" 2>/dev/null || true
 wait "$panel_pid" 2>/dev/null || true
 panel_pid=
+
+"$root/scripts/install-packages.sh" weston >"$work/apt.log" 2>&1 || sed 's/^/    /' "$work/apt.log"
+. "$root/tests/wayland/weston-session.sh"
+if start_weston headless 1; then
+    env -u TMPDIR -u WINEPREFIX -u QT_QPA_PLATFORM HOME="$home" XDG_SESSION_TYPE=wayland \
+        QT_LOGGING_RULES=qt.qpa.plugin=true PATH=/usr/bin:/bin "$exec_line" >"$work/wayland.log" 2>&1 &
+    panel_pid=$!
+    if wait_for_toplevel && grep -qF 'set_title("  Pelmo  Lift")' <<<"$toplevel" &&
+        grep -q 'Successfully loaded Qt platform plugin "wayland"' "$work/wayland.log" &&
+        [ -z "$(xdotool search --pid "$panel_pid" 2>/dev/null)" ]; then
+        pass "in a Wayland session the installed program opens a native Wayland window"
+    else
+        sed 's/^/    /' "$work/wayland.log"
+        fail "in a Wayland session the installed program opened no native window"
+    fi
+    kill "$panel_pid" 2>/dev/null || true
+    wait "$panel_pid" 2>/dev/null || true
+    panel_pid=
+    stop_weston
+else
+    fail "weston did not start"
+fi
 
 apt_get purge pelmo-lift >"$work/apt.log" 2>&1 || sed 's/^/    /' "$work/apt.log"
 if ! dpkg-query -W pelmo-lift >/dev/null 2>&1; then
