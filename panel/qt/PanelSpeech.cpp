@@ -1,11 +1,11 @@
 #include "PanelSpeech.h"
 
+#include "LaterQtAnnouncement.h"
 #include "PanelAccessible.h"
 #include "PanelWindow.h"
 #include "SpeakingView.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QLibraryInfo>
 #include <QVersionNumber>
 
@@ -25,7 +25,7 @@ PanelSpeech::Route PanelSpeech::routeForThisQt() {
 #else
     // The one package serves older and newer releases alike: the route
     // follows the Qt it runs on.
-    return QLibraryInfo::version() >= QVersionNumber(6, 8) ? Route::FocusDescription
+    return QLibraryInfo::version() >= QVersionNumber(6, 8) ? Route::AnnouncementByLayout
                                                            : Route::StatusNotification;
 #endif
 }
@@ -36,21 +36,9 @@ PanelSpeech::PanelSpeech(PanelWindow& window, spoken::SpeakingView& words, Route
     , route_(route) {
     window_.setWords(&words_);
     words_.setListener(this);
-    if (route_ == Route::FocusDescription && qApp) {
-        // A message is news while its control has the focus, not when the
-        // user comes back to that control later.
-        focusWatch_ = QObject::connect(qApp, &QApplication::focusChanged, &window_,
-                                       [this](QWidget* old, QWidget*) {
-                                           if (describing_ && describing_ == old) {
-                                               describing_->setAccessibleDescription({});
-                                               describing_ = nullptr;
-                                           }
-                                       });
-    }
 }
 
 PanelSpeech::~PanelSpeech() {
-    QObject::disconnect(focusWatch_);
     words_.setListener(nullptr);
     window_.setWords(nullptr);
 }
@@ -67,31 +55,18 @@ void PanelSpeech::announce(const std::string& message) {
     }
 #endif
         return;
-    case Route::FocusDescription:
-        describeFocused(text);
+    case Route::AnnouncementByLayout:
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    {
+        LaterQtAnnouncement event(&window_, text);
+        QAccessible::updateAccessibility(&event);
+    }
+#endif
         return;
     case Route::StatusNotification:
         showStatusMessage(text);
         return;
     }
-}
-
-void PanelSpeech::describeFocused(const QString& text) {
-    // Screen readers speak a change of the focused control's description and
-    // pass over changes elsewhere. With nothing of the panel focused, the
-    // window takes it.
-    QWidget* focused = QApplication::focusWidget();
-    if (!focused || focused->window() != &window_) {
-        focused = &window_;
-    }
-    if (describing_ && describing_ != focused) {
-        describing_->setAccessibleDescription({}); // an old message is no description
-    }
-    if (focused->accessibleDescription() == text) {
-        focused->setAccessibleDescription({}); // the same words again are still news
-    }
-    focused->setAccessibleDescription(text);
-    describing_ = focused;
 }
 
 void PanelSpeech::showStatusMessage(const QString& text) {

@@ -2,8 +2,7 @@
 
 #include "SpeechListener.h"
 
-#include <QPointer>
-#include <QWidget>
+#include <QString>
 
 class PanelWindow;
 namespace spoken {
@@ -19,9 +18,9 @@ public:
     enum class Route {
         // Qt's own announcement (6.8 on).
         Announcement,
-        // The focused control's description: built on an older Qt but running
-        // on 6.8 or later, whose AT-SPI bridge sends the new text with it.
-        FocusDescription,
+        // The same announcement, built on an older Qt but running on 6.8 or
+        // later (LaterQtAnnouncement).
+        AnnouncementByLayout,
         // A new notification in the cabin, shown: an older Qt's bridge sends
         // a change of name or description with an object where the text
         // belongs, which screen readers cannot speak; a notification that
@@ -40,13 +39,9 @@ public:
     void wordsChanged(controls::ControlId id) override;
 
 private:
-    void describeFocused(const QString& text);
     void showStatusMessage(const QString& text);
 
     PanelWindow& window_;
     spoken::SpeakingView& words_;
     Route route_;
-    // The control whose description holds the last message.
-    QPointer<QWidget> describing_;
-    QMetaObject::Connection focusWatch_;
 };
