@@ -3,10 +3,11 @@
 # starts the program the menu entry names as a desktop would (no TMPDIR, a
 # scratch home with a Wine prefix in it), clicks the third floor's call button
 # and reads port 155 where an emulator under Wine would (byte 55 of the port
-# file in the prefix's temporary folder), then removes the package and checks
-# that none of its files is left. In a Wayland session (Debian's weston, an X
-# server beside it as in a desktop's session) the installed program must open
-# as a native Wayland window, with only what the package brings.
+# file in the prefix's temporary folder), listens to it with Orca, then removes
+# the package and checks that none of its files is left. In a Wayland session
+# (Debian's weston, an X server beside it as in a desktop's session) the
+# installed program must open as a native Wayland window, with only what the
+# package brings.
 # Changes the machine, so it runs as root only (CI does).
 #
 #   tests/package/install-test.sh [PKG_BUILD] [BUILD]     (default build-pkg, build)
@@ -93,6 +94,19 @@ fi
 kill "$panel_pid" 2>/dev/null || true
 wait "$panel_pid" 2>/dev/null || true
 panel_pid=
+
+# The installed program used from the keyboard with the real Orca: a package
+# built for an older Qt tells its travels by another route where it runs on
+# a newer one.
+"$root/scripts/install-packages.sh" orca speech-dispatcher openbox procps at-spi2-core \
+    python3-pyatspi dbus-daemon dbus-session-bus-common >"$work/apt.log" 2>&1 ||
+    sed 's/^/    /' "$work/apt.log"
+if "$root/tests/qt/orca/run-orca-test.sh" /usr/bin/pelmo-lift >"$work/orca.log" 2>&1; then
+    pass "Orca speaks each travel of the installed program once, in order"
+else
+    sed 's/^/    /' "$work/orca.log"
+    fail "Orca did not speak the installed program's travels as it should"
+fi
 
 "$root/scripts/install-packages.sh" weston >"$work/apt.log" 2>&1 || sed 's/^/    /' "$work/apt.log"
 . "$root/tests/wayland/weston-session.sh"
