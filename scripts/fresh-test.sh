@@ -16,7 +16,8 @@
 #
 # FRESH_FIRST=TARGET: `make TARGET` before the steps, as the first command on
 # the new root, so that its install list alone is proven too.
-# FRESH_BENCH=no: `ci` without `make bench`.
+# FRESH_BENCH=no: `ci` without `make bench`; FRESH_SANITIZE=no without `make
+# sanitize`; FRESH_REPRODUCIBLE=no without `make reproducible-test`.
 # FRESH_DEB_OUT=DIR: the root's build-pkg/*.deb is copied to DIR as soon as
 # there is one: after the first command, or else after the run.
 # FRESH_DEB_IN=DIR: after the run, the package in DIR (built on another
@@ -165,7 +166,9 @@ run) commands='scripts/install-packages.sh xvfb xauth xdotool && scripts/run-che
 # The benchmarks with few runs: here they prove their install list, not a
 # figure.
 ci)
-    commands='scripts/ci-steps.sh && scripts/run-check.sh && make reproducible-test'
+    commands='scripts/ci-steps.sh && scripts/run-check.sh'
+    [ "${FRESH_SANITIZE:-yes}" != no ] || commands="PELMO_CI_SANITIZE=no $commands"
+    [ "${FRESH_REPRODUCIBLE:-yes}" = no ] || commands="$commands && make reproducible-test"
     [ "${FRESH_BENCH:-yes}" = no ] || commands="$commands && make bench BENCH_RUNS=3 BENCH_WINE_RUNS=3"
     ;;
 esac
