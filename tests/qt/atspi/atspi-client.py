@@ -73,12 +73,10 @@ def main():
         if event.type.startswith("object:announcement"):
             text = str(event.any_data)
         elif event.type.startswith("object:state-changed:showing"):
-            # A Qt older than 6.8 shows the cabin's notification again.
+            # A Qt older than 6.8 shows a new notification in the cabin.
             if not event.detail1 or source.getRole() != pyatspi.ROLE_NOTIFICATION:
                 return
             text = source.name
-        elif event.type.endswith("accessible-description"):
-            text = source.description
         elif event.type.endswith("accessible-name") and source.getRoleName() == "status bar":
             text = "name: " + source.name
         else:
@@ -87,7 +85,6 @@ def main():
             heard.append((time.monotonic(), text))
 
     for kind in ("object:announcement", "object:state-changed:showing",
-                 "object:property-change:accessible-description",
                  "object:property-change:accessible-name"):
         pyatspi.Registry.registerEventListener(on_event, kind)
 
